@@ -26,8 +26,10 @@ PluginLibrary::~PluginLibrary()
 
 PluginEntryProc PluginLibrary::entryPoint(const char* name) const
 {
-    return handle != nullptr ? reinterpret_cast<PluginEntryProc>(GetProcAddress(static_cast<HMODULE>(handle), name))
-                             : nullptr;
+    if (handle == nullptr)
+        return nullptr;
+    // GetProcAddress returns a generic function pointer; go through void* to reach the real type.
+    return reinterpret_cast<PluginEntryProc>(reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name)));
 }
 #else
 #include <dlfcn.h>
