@@ -41,8 +41,9 @@ bool AudioEffectX::copySpeaker(VstSpeakerProperties* to, VstSpeakerProperties* f
 {
     if (to == nullptr || from == nullptr)
         return false;
-    std::strncpy(to->name, from->name, sizeof(to->name) - 1);
-    to->name[sizeof(to->name) - 1] = '\0';
+    const std::size_t nameLength = strnlen(from->name, sizeof(from->name) - 1);
+    std::memcpy(to->name, from->name, nameLength);
+    std::memset(to->name + nameLength, 0, sizeof(to->name) - nameLength);
     to->type = from->type;
     to->azimuth = from->azimuth;
     to->elevation = from->elevation;
