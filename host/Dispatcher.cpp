@@ -34,6 +34,29 @@ VstKeyCode keyCodeFrom(int32 index, intptr value, float opt)
     return keyCode;
 }
 
+// Opcodes whose operation reads or writes the host's buffer at ptr; without one they do nothing.
+bool needsBuffer(int32 opcode)
+{
+    switch (opcode) {
+    case effSetProgramName:
+    case effGetProgramName:
+    case effGetParamLabel:
+    case effGetParamDisplay:
+    case effGetParamName:
+    case effEditGetRect:
+    case effGetProgramNameIndexed:
+    case effGetEffectName:
+    case effGetVendorString:
+    case effGetProductString:
+    case effCanDo:
+    case effString2Parameter:
+    case effShellGetNextPlugin:
+        return true;
+    default:
+        return false;
+    }
+}
+
 char* asText(void* ptr)
 {
     return static_cast<char*>(ptr);
@@ -45,20 +68,8 @@ intptr AudioEffect::dispatcher(int32 opcode, int32 index, intptr value, void* pt
     if (static_cast<uint32>(opcode) > kLastVst1Opcode)
         return 0;
 
-    // Opcodes that write through ptr get nothing done when the host passes no buffer.
-    switch (opcode) {
-    case effSetProgramName:
-    case effGetProgramName:
-    case effGetParamLabel:
-    case effGetParamDisplay:
-    case effGetParamName:
-    case effEditGetRect:
-        if (ptr == nullptr)
-            return 0;
-        break;
-    default:
-        break;
-    }
+    if (ptr == nullptr && needsBuffer(opcode))
+        return 0;
 
     switch (opcode) {
     case effOpen:
@@ -128,20 +139,8 @@ intptr AudioEffectX::dispatcher(int32 opcode, int32 index, intptr value, void* p
     if (static_cast<uint32>(opcode) - kFirstVst2Opcode > kLastVst2Opcode - kFirstVst2Opcode)
         return AudioEffect::dispatcher(opcode, index, value, ptr, opt);
 
-    switch (opcode) {
-    case effGetProgramNameIndexed:
-    case effGetEffectName:
-    case effGetVendorString:
-    case effGetProductString:
-    case effCanDo:
-    case effString2Parameter:
-    case effShellGetNextPlugin:
-        if (ptr == nullptr)
-            return 0;
-        break;
-    default:
-        break;
-    }
+    if (ptr == nullptr && needsBuffer(opcode))
+        return 0;
 
     switch (opcode) {
     case effProcessEvents:
