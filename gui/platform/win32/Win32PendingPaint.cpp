@@ -1,0 +1,15 @@
+// The waiting paint request of a tracking loop, taken from the thread's Windows message queue.
+#include "../PendingPaint.h"
+
+#include <windows.h>
+
+namespace VSTGUI::platform {
+
+void dispatchOnePendingPaint()
+{
+    MSG message;
+    if (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE) != 0)
+        DispatchMessageA(&message);
+}
+
+} // namespace VSTGUI::platform
