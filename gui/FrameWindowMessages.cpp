@@ -1,0 +1,47 @@
+#include "FrameWindowMessages.h"
+
+#include "CFrame.h"
+#include "COffscreenContext.h"
+
+namespace VSTGUI {
+
+void FrameWindowMessages::windowNeedsPaint(void* systemContext, const CRect& updateRect)
+{
+    void* window = frame.getPlatformWindow();
+    COffscreenContext* backBuffer = frame.getBackBuffer();
+    if (backBuffer == nullptr) {
+        auto* context = new CDrawContext(&frame, systemContext, window);
+        frame.drawRect(context, updateRect);
+        context->forget();
+        return;
+    }
+    backBuffer->remember();
+    frame.drawRect(backBuffer, updateRect);
+    CDrawContext paintContext(&frame, systemContext, window);
+    backBuffer->copyFrom(&paintContext, updateRect, CPoint(updateRect.left, updateRect.top));
+    backBuffer->forget();
+}
+
+// The button state is read from the context (-1), as the press may be of any button.
+void FrameWindowMessages::mouseButtonPressed(const CPoint& where)
+{
+    auto* context = new CDrawContext(&frame, nullptr, frame.getPlatformWindow());
+    CPoint point = where;
+    frame.mouse(context, point, -1);
+    context->forget();
+}
+
+void FrameWindowMessages::wheelTurned(const CPoint& where, float distance)
+{
+    auto* context = new CDrawContext(&frame, nullptr, frame.getPlatformWindow());
+    frame.onWheel(context, where, distance);
+    context->forget();
+}
+
+void FrameWindowMessages::windowDestroyed()
+{
+    frame.setOpenFlag(false);
+    frame.systemWindow = nullptr;
+}
+
+} // namespace VSTGUI

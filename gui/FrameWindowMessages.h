@@ -1,0 +1,26 @@
+// Turns the events of the frame's window into frame operations: a paint redraws the update
+// rectangle into the back buffer and copies just that part to the window; button presses and
+// wheel turns reach the view tree with a temporary draw context; the window's destruction
+// leaves the frame closed.
+#pragma once
+
+#include "platform/FrameWindow.h"
+
+namespace VSTGUI {
+
+class CFrame;
+
+class FrameWindowMessages final : public platform::FrameWindowEvents {
+public:
+    explicit FrameWindowMessages(CFrame& frame_) : frame(frame_) {}
+
+    void windowNeedsPaint(void* systemContext, const CRect& updateRect) override;
+    void mouseButtonPressed(const CPoint& where) override;
+    void wheelTurned(const CPoint& where, float distance) override;
+    void windowDestroyed() override;
+
+private:
+    CFrame& frame;
+};
+
+} // namespace VSTGUI

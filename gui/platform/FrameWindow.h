@@ -1,0 +1,72 @@
+// What the frame needs from the windowing system: its own child window inside the host's
+// parent and the events that window receives, window rectangles and resizing for the parent
+// walk, cursor shapes, and the per-thread setup that drag and drop relies on.
+// gui/platform/win32/ implements it for Windows.
+#pragma once
+
+#include "../CPoint.h"
+#include "../CRect.h"
+#include "../GuiEnums.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace VSTGUI::platform {
+
+// [SECTION] The frame's window
+// Events of the frame's window, delivered on the thread that owns it. A handler may destroy
+// the window; the platform touches nothing of it afterwards.
+class FrameWindowEvents {
+public:
+    virtual ~FrameWindowEvents() = default;
+
+    // systemContext is the paint surface, valid only during the call.
+    virtual void windowNeedsPaint(void* systemContext, const CRect& updateRect) = 0;
+    // Window coordinates.
+    virtual void mouseButtonPressed(const CPoint& where) = 0;
+    // Window coordinates; one notch is 1.0, turning towards the user is negative.
+    virtual void wheelTurned(const CPoint& where, float distance) = 0;
+    // The window is gone, destroyed by its owner or from outside.
+    virtual void windowDestroyed() = 0;
+};
+
+// A child window at (0, 0) of the given size. Destroying the object destroys the window if it
+// still exists, without telling the events; the window class lives while one object does.
+class FrameWindow {
+public:
+    virtual ~FrameWindow() = default;
+
+    // Null once the window has been destroyed from outside.
+    virtual void* getHandle() const = 0;
+};
+
+// Null when parent is null or the window cannot be made.
+std::unique_ptr<FrameWindow> createFrameWindow(void* parent, std::int32_t width, std::int32_t height,
+                                               FrameWindowEvents& events);
+
+// [SECTION] Window geometry, for any window
+void* getParentWindow(void* window);
+std::string getWindowClassName(void* window);
+bool hasCaption(void* window);
+CRect getWindowScreenRect(void* window);
+// From screen coordinates into the client coordinates of window (the screen itself when null).
+CPoint screenToWindow(void* window, const CPoint& screenPoint);
+// Keeps the window's position.
+void resizeWindow(void* window, std::int32_t width, std::int32_t height);
+void bringWindowToTop(void* window);
+// The thickness of a dialog frame's border, in pixels.
+std::int32_t getDialogFrameThickness();
+
+// [SECTION] Cursor
+void* getCurrentCursor();
+// The system cursor for a shape; null for the shapes that mean the default one.
+void* loadSystemCursor(CCursorType type);
+void setCurrentCursor(void* cursor);
+
+// [SECTION] Drag and drop setup for the calling thread
+// False when it failed; then it must not be undone, or the host's own setup would be.
+bool initializeDragAndDrop();
+void uninitializeDragAndDrop();
+
+} // namespace VSTGUI::platform
