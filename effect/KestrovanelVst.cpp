@@ -28,6 +28,30 @@ float normalised(float value)
         return 0.0f;
     return value > 1.0f ? 1.0f : value;
 }
+
+ShaperSettings settingsOf(const kestrovanel& shaper)
+{
+    return {shaper.getGain(), shaper.getShapeFactor()};
+}
+
+// What the block shaper reads once per group of frames: both waveshapers and the Output level.
+class EffectSettings final : public GroupSettingsSource {
+public:
+    EffectSettings(const kestrovanel& leftShaper, const kestrovanel& rightShaper, const std::atomic<float>& outputLevel)
+        : left(leftShaper), right(rightShaper), output(outputLevel)
+    {
+    }
+
+    GroupSettings read() const override
+    {
+        return {{settingsOf(left), settingsOf(right)}, output.load(std::memory_order_relaxed)};
+    }
+
+private:
+    const kestrovanel& left;
+    const kestrovanel& right;
+    const std::atomic<float>& output;
+};
 } // namespace
 
 AudioEffect* createEffectInstance(audioMasterCallback audioMaster)
@@ -44,7 +68,8 @@ KestrovanelVst::KestrovanelVst(audioMasterCallback hostCallback)
       leftShaper(new kestrovanel),
       rightShaper(new kestrovanel),
       gainLinear(0.0f),
-      amountPercent(0.0f)
+      amountPercent(0.0f),
+      blockShaper(widestBlockShaper())
 {
     curProgram = 0;
     setParameter(kGain, programs[0].gain);
@@ -186,16 +211,7 @@ void KestrovanelVst::processReplacing(float** inputs, float** outputs, int32 sam
 {
     if (sampleFrames <= 0 || inputs == nullptr || outputs == nullptr || inputs[0] == nullptr || outputs[0] == nullptr)
         return;
-    const float* left = inputs[0];
-    const float* right = outputs[1] != nullptr ? inputs[1] : nullptr;
-    float* leftOut = outputs[0];
-    float* rightOut = right != nullptr ? outputs[1] : nullptr;
-
-    for (int32 i = 0; i < sampleFrames; ++i) {
-        // Read for every sample so an Output change takes effect within the block.
-        const float output = outputParam.load(std::memory_order_relaxed);
-        leftOut[i] = leftShaper->forSample(left[i]) * output;
-        if (rightOut != nullptr)
-            rightOut[i] = rightShaper->forSample(right[i]) * output;
-    }
+    const bool stereo = outputs[1] != nullptr;
+    const StereoBuffers buffers{{inputs[0], stereo ? inputs[1] : nullptr}, {outputs[0], outputs[1]}, stereo ? 2 : 1};
+    blockShaper(buffers, sampleFrames, EffectSettings(*leftShaper, *rightShaper, outputParam));
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AudioEffectX.h"
+#include "BlockShaper.h"
 #include "KestrovanelProgram.h"
 #include "Waveshaper.h"
 
@@ -49,4 +50,5 @@ private:
     std::unique_ptr<kestrovanel> rightShaper;
     std::atomic<float> gainLinear;
     std::atomic<float> amountPercent;
+    const BlockShaperProc blockShaper;
 };

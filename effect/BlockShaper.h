@@ -1,0 +1,41 @@
+// Processing of whole blocks with vector instructions: the waveshaper's curve, clamp and the
+// output level for many samples at once, bit for bit what kestrovanel::forSample and a float
+// multiplication give one sample at a time.
+#pragma once
+
+#include "HostTypes.h"
+
+// Settings are read once per group of this many frames, so a parameter change made during a
+// block takes effect within at most this many samples.
+constexpr int32 kSettingsGroupFrames = 16;
+constexpr int32 kShaperChannels = 2;
+
+struct ShaperSettings {
+    double gain;
+    double shapeFactor;
+};
+
+struct GroupSettings {
+    ShaperSettings channel[kShaperChannels];
+    double output;
+};
+
+// Gives the settings in force now; called from the audio thread while others may change them.
+class GroupSettingsSource {
+public:
+    virtual GroupSettings read() const = 0;
+
+protected:
+    ~GroupSettingsSource() = default;
+};
+
+struct StereoBuffers {
+    const float* inputs[kShaperChannels];
+    float* outputs[kShaperChannels];
+    int32 channels;
+};
+
+using BlockShaperProc = void (*)(const StereoBuffers& buffers, int32 frames, const GroupSettingsSource& settings);
+
+// The widest variant this processor and operating system can run.
+BlockShaperProc widestBlockShaper();
