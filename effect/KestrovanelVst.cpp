@@ -1,6 +1,10 @@
 // Construction, parameters, identity and processing of the effect.
 #include "KestrovanelVst.h"
 
+#if defined(_WIN32)
+#include "kestrovanelGui.h"
+#endif
+
 #include <cmath>
 #include <cstring>
 
@@ -71,6 +75,10 @@ KestrovanelVst::KestrovanelVst(audioMasterCallback hostCallback)
       amountPercent(0.0f),
       blockShaper(widestBlockShaper())
 {
+#if defined(_WIN32)
+    // The base deletes its editor. Other platforms have no window backend for a panel yet.
+    setEditor(new kestrovanelGui(this));
+#endif
     curProgram = 0;
     setParameter(kGain, programs[0].gain);
     setParameter(kAmount, programs[0].amount);

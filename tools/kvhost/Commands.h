@@ -18,3 +18,4 @@ public:
 void runInfo(const Arguments& arguments, const std::string& pluginPath);
 void runProcess(const Arguments& arguments, const std::string& pluginPath);
 void runDemo(const Arguments& arguments, const std::string& pluginPath);
+void runEditor(const Arguments& arguments, const std::string& pluginPath);

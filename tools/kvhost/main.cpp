@@ -15,6 +15,7 @@ const char* const kUsage =
     "       kvhost [--plugin PATH] process IN.wav OUT.wav [--param NAME=VALUE ...] [--program N]\n"
     "                                     [--block N] [--rate HZ]\n"
     "       kvhost [--plugin PATH] demo [FOLDER]\n"
+    "       kvhost [--plugin PATH] editor [--screenshot FILE.png] [--drag X Y DX DY]\n"
     "The plug-in defaults to the Kestrovanel library beside kvhost. WAV files may be 16- or\n"
     "24-bit PCM or 32-bit float, mono or stereo; parameter values run from 0 to 1.\n";
 
@@ -37,6 +38,8 @@ int run(Arguments arguments)
         runProcess(arguments, pluginPath);
     else if (command == "demo")
         runDemo(arguments, pluginPath);
+    else if (command == "editor")
+        runEditor(arguments, pluginPath);
     else
         throw UsageError("unknown command '" + command + "'");
     return 0;

@@ -1,0 +1,116 @@
+#include "PanelHost.h"
+
+#include <cmath>
+
+namespace {
+constexpr int kHostX = 100;
+constexpr int kHostY = 80;
+constexpr DWORD kPumpSliceMs = 10;
+constexpr int kIdleSpacingMs = 20;
+} // namespace
+
+POINT PanelLayout::knobPointAt(int tag, double degrees, double radius)
+{
+    const double radians = degrees * 3.14159265358979 / 180.0;
+    const POINT centre = knobCentre(tag);
+    return {centre.x + static_cast<LONG>(std::lround(std::cos(radians) * radius)),
+            centre.y - static_cast<LONG>(std::lround(std::sin(radians) * radius))};
+}
+
+std::vector<VSTGUI::CColor> pixelsOf(HWND window, int left, int top, int right, int bottom)
+{
+    std::vector<VSTGUI::CColor> result;
+    HDC dc = GetDC(window);
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x) {
+            const COLORREF color = GetPixel(dc, x, y);
+            result.push_back({GetRValue(color), GetGValue(color), GetBValue(color), 255});
+        }
+    ReleaseDC(window, dc);
+    return result;
+}
+
+PanelHost::PanelHost() : hostWindow(PanelLayout::kWidth, PanelLayout::kHeight, nullptr, kHostX, kHostY)
+{
+    testHost.open();
+}
+
+PanelHost::~PanelHost()
+{
+    if (testHost.effect() != nullptr)
+        testHost.close();
+    pumpMessages();
+}
+
+bool PanelHost::openEditor()
+{
+    if (testHost.dispatch(effEditOpen, 0, 0, hostWindow.handle()) == 0)
+        return false;
+    UpdateWindow(hostWindow.handle());
+    idle();
+    settlePointer();
+    return true;
+}
+
+// The host window is active and has the pointer before a gesture starts.
+void PanelHost::settlePointer()
+{
+    SetForegroundWindow(hostWindow.handle());
+    moveCursorTo(toScreen({1, 1}));
+    idle();
+}
+
+void PanelHost::closeEditor()
+{
+    testHost.dispatch(effEditClose);
+    pumpMessages();
+}
+
+void PanelHost::idle(int passes)
+{
+    for (int pass = 0; pass < passes; ++pass) {
+        pumpMessages();
+        testHost.dispatch(effEditIdle);
+        Sleep(kIdleSpacingMs);
+    }
+    pumpMessages();
+}
+
+POINT PanelHost::toScreen(POINT editorPoint) const
+{
+    ClientToScreen(hostWindow.handle(), &editorPoint);
+    return editorPoint;
+}
+
+VSTGUI::CColor PanelHost::pixel(int x, int y) const
+{
+    return pixelOf(hostWindow.handle(), x, y);
+}
+
+std::vector<VSTGUI::CColor> PanelHost::pixels(int left, int top, int right, int bottom) const
+{
+    return pixelsOf(hostWindow.handle(), left, top, right, bottom);
+}
+
+void pumpUntilFinished(const InputThread& thread)
+{
+    const HANDLE handle = thread.handle();
+    while (!thread.finished()) {
+        MsgWaitForMultipleObjects(1, &handle, FALSE, kPumpSliceMs, QS_ALLINPUT);
+        pumpMessages();
+    }
+    pumpMessages();
+}
+
+std::vector<HostRequest> PanelHost::takeEditRequests()
+{
+    std::vector<HostRequest> edits;
+    const auto& all = testHost.requests();
+    for (; requestsSeen < all.size(); ++requestsSeen) {
+        const HostRequest& request = all[requestsSeen];
+        if (request.opcode == audioMasterBeginEdit || request.opcode == audioMasterEndEdit
+            || request.opcode == audioMasterAutomate)
+            edits.push_back(request);
+    }
+    return edits;
+}

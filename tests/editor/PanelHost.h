@@ -1,0 +1,81 @@
+// The built plug-in's panel inside a window of a test host (HostWindow, shared with the view
+// tests): opens and idles the editor as a
+// host does, reads the pixels it shows, and lets real input events reach it while this thread
+// keeps handling its messages.
+#pragma once
+
+#include "CColor.h"
+#include "HostWindow.h"
+#include "RealInput.h"
+#include "TestHost.h"
+
+#include <windows.h>
+
+#include <vector>
+
+// The panel's layout, in editor pixels.
+struct PanelLayout {
+    static constexpr int kWidth = 351;
+    static constexpr int kHeight = 256;
+    static constexpr int kKnobLeft[3] = {55, 152, 244};
+    static constexpr int kKnobTop = 130;
+    static constexpr int kKnobSize = 50;
+    static constexpr int kLabelTop = 200;
+    static constexpr int kLabelBottom = 220;
+    static POINT knobCentre(int tag) { return {kKnobLeft[tag] + kKnobSize / 2, kKnobTop + kKnobSize / 2}; }
+    // A knob-local point on the handle's circle at an angle in degrees.
+    static POINT knobPointAt(int tag, double degrees, double radius = 20.0);
+};
+
+// Handles this thread's messages until the thread has finished.
+void pumpUntilFinished(const InputThread& thread);
+
+// Runs a gesture on another thread while this one handles the messages it causes.
+template <typename Gesture>
+void performWhilePumping(Gesture gesture)
+{
+    InputThread thread(std::move(gesture));
+    pumpUntilFinished(thread);
+}
+
+class PanelHost {
+public:
+    PanelHost();
+    ~PanelHost();
+
+    PanelHost(const PanelHost&) = delete;
+    PanelHost& operator=(const PanelHost&) = delete;
+
+    TestHost& host() { return testHost; }
+    HostWindow& window() { return hostWindow; }
+
+    // effEditOpen in the host window, then messages and idle until the first paint is done.
+    bool openEditor();
+    void closeEditor();
+    // Handles waiting messages and sends effEditIdle, a few times.
+    void idle(int passes = 3);
+
+    POINT toScreen(POINT editorPoint) const;
+    VSTGUI::CColor pixel(int x, int y) const;
+    // The pixels of a rectangle of the editor, row by row.
+    std::vector<VSTGUI::CColor> pixels(int left, int top, int right, int bottom) const;
+
+    template <typename Gesture>
+    void perform(Gesture gesture)
+    {
+        performWhilePumping(std::move(gesture));
+    }
+
+    // The edit requests (begin, end, automate) the host received since the last call.
+    std::vector<HostRequest> takeEditRequests();
+
+private:
+    void settlePointer();
+
+    TestHost testHost;
+    HostWindow hostWindow;
+    std::size_t requestsSeen = 0;
+};
+
+// The pixels a window shows in a rectangle of its client area, row by row.
+std::vector<VSTGUI::CColor> pixelsOf(HWND window, int left, int top, int right, int bottom);

@@ -1,0 +1,62 @@
+#include "EditorSession.h"
+
+#include "KvhostError.h"
+
+#include <cstdio>
+
+namespace {
+constexpr intptr kHostVstVersion = 2400;
+
+// Each line is flushed at once so a script watching a gesture sees it as it happens.
+intptr printingHostCallback(AEffect* /*effect*/, int32 opcode, int32 index, intptr /*value*/, void* /*ptr*/,
+                            float opt)
+{
+    switch (opcode) {
+    case audioMasterVersion:
+        return kHostVstVersion;
+    case audioMasterIdle:
+        std::printf("idle\n");
+        break;
+    case audioMasterBeginEdit:
+        std::printf("beginEdit %d\n", static_cast<int>(index));
+        break;
+    case audioMasterEndEdit:
+        std::printf("endEdit %d\n", static_cast<int>(index));
+        break;
+    case audioMasterAutomate:
+        std::printf("automate %d %.6f\n", static_cast<int>(index), static_cast<double>(opt));
+        break;
+    default:
+        return 0;
+    }
+    std::fflush(stdout);
+    return 1;
+}
+} // namespace
+
+EditorSession::EditorSession(const std::string& pluginPath) : module(pluginPath), record(nullptr)
+{
+    PluginEntryProc entry = module.entryPoint("VSTPluginMain");
+    if (entry == nullptr)
+        entry = module.entryPoint("MAIN");
+    if (entry == nullptr)
+        throw KvhostError(pluginPath + ": not a VST 2.4 plug-in (no VSTPluginMain or MAIN entry point)");
+    record = entry(printingHostCallback);
+    if (record == nullptr || record->magic != kEffectMagic)
+        throw KvhostError(pluginPath + ": the plug-in refused to create an effect");
+    dispatch(effOpen);
+    if ((record->flags & effFlagsHasEditor) == 0) {
+        dispatch(effClose);
+        throw KvhostError(pluginPath + ": the plug-in has no editor");
+    }
+}
+
+EditorSession::~EditorSession()
+{
+    dispatch(effClose);
+}
+
+intptr EditorSession::dispatch(int32 opcode, int32 index, intptr value, void* ptr, float opt) const
+{
+    return record->dispatcher(record, opcode, index, value, ptr, opt);
+}
