@@ -26,6 +26,9 @@ function(_kv_add_googletest)
   # Third-party code: the project's warning flags would only add noise here.
   foreach(t gtest gtest_main gmock gmock_main)
     target_compile_options(${t} PRIVATE -w)
+    if(WIN32)
+      target_compile_options(${t} PRIVATE -include "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/GTestNoDebugOutput.h")
+    endif()
   endforeach()
 endfunction()
 
