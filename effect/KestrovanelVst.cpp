@@ -10,7 +10,7 @@
 
 namespace {
 constexpr int32 kUniqueId = fourCharacterId('k', 'v', 'n', 'l');
-constexpr int32 kVendorVersion = 1000;
+constexpr int32 kVendorVersion = KV_VENDOR_VERSION;
 constexpr int32 kDisplayDecibelLength = 5;
 constexpr int32 kDisplayPercentLength = 2;
 constexpr double kGainDecades = 3.0;
