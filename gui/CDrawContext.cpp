@@ -53,14 +53,13 @@ bool before(std::uint32_t now, std::uint32_t deadline)
 CDrawContext::CDrawContext(CFrame* frame_, void* systemContext_, void* window_)
     : CDrawContext(frame_, platform::createWindowSurface(systemContext_, window_))
 {
-    systemContext = systemContext_;
     window = window_;
     if (window != nullptr)
         offsetScreen = platform::getWindowScreenOrigin(window);
 }
 
 CDrawContext::CDrawContext(CFrame* frame_, std::unique_ptr<platform::DrawingSurface> surface_)
-    : systemContext(nullptr), window(nullptr), frame(frame_), clipRect(frameRectOrDefault(frame_)),
+    : window(nullptr), frame(frame_), clipRect(frameRectOrDefault(frame_)),
       surface(std::move(surface_))
 {
     applyInitialState();

@@ -138,16 +138,14 @@ void* CFrame::getPlatformWindow() const
 
 // [SECTION] Editor
 
-void CFrame::beginEdit(std::int32_t index)
+bool CFrame::beginEdit(std::int32_t index)
 {
-    if (editor != nullptr)
-        asGuiEditor(editor)->beginEdit(index);
+    return editor != nullptr && asGuiEditor(editor)->beginEdit(index);
 }
 
-void CFrame::endEdit(std::int32_t index)
+bool CFrame::endEdit(std::int32_t index)
 {
-    if (editor != nullptr)
-        asGuiEditor(editor)->endEdit(index);
+    return editor != nullptr && asGuiEditor(editor)->endEdit(index);
 }
 
 void CFrame::doIdleStuff()
@@ -263,6 +261,16 @@ bool CFrame::updatesDisabled(bool state)
     return previous;
 }
 
+// A new back buffer starts black, so the whole frame is drawn into it before it is shown.
+void CFrame::dropBackBuffer()
+{
+    if (backBuffer == nullptr)
+        return;
+    backBuffer->forget();
+    backBuffer = nullptr;
+    setDirty(true);
+}
+
 COffscreenContext* CFrame::getBackBuffer()
 {
     if (backBuffer == nullptr)
@@ -316,18 +324,18 @@ bool CFrame::onWheel(CDrawContext* context, const CPoint& where, CMouseWheelAxis
     return result;
 }
 
-// The focus view, then the modal view, get the key; -1 when neither takes it.
+// The focus view, then the modal view, get the key; -1 when neither takes it. The modal view
+// is read only after the focus view passed: its handler may have removed it.
 std::int32_t CFrame::offerKey(VstKeyCode& keyCode, KeyHandler handler)
 {
-    for (CView* receiver : {focusView, modalView}) {
+    const auto offerTo = [&](CView* receiver) {
         if (receiver == nullptr)
-            continue;
+            return -1;
         ViewHold hold(receiver);
-        const std::int32_t result = (receiver->*handler)(keyCode);
-        if (result != -1)
-            return result;
-    }
-    return -1;
+        return (receiver->*handler)(keyCode);
+    };
+    const std::int32_t result = offerTo(focusView);
+    return result != -1 ? result : offerTo(modalView);
 }
 
 std::int32_t CFrame::onKeyDown(VstKeyCode& keyCode)
@@ -500,10 +508,7 @@ bool CFrame::setSize(std::int32_t width, std::int32_t height)
 {
     if (!getOpenFlag() || (width == viewSize.width() && height == viewSize.height()))
         return false;
-    if (backBuffer != nullptr) {
-        backBuffer->forget();
-        backBuffer = nullptr;
-    }
+    dropBackBuffer();
     viewSize.right = viewSize.left + width;
     viewSize.bottom = viewSize.top + height;
     if (hostResizesWindow(width, height)) {
