@@ -52,6 +52,8 @@ public:
         return rect;
     }
     void resetClipRect();
+    // The clip in the coordinates of the view now drawing (offset taken off).
+    CRect clipInViewCoordinates() const;
 
     CFrame* getFrame() const { return frame; }
     void* getWindow() const { return window; }
