@@ -36,7 +36,7 @@ class FrameKeys : public ControlFixture {
 protected:
     std::int32_t pressKey()
     {
-        VstKeyCode key{'a', 0, 0};
+        VstKeyCode key{'a', 0, 0, {0, 0}};
         return frame->onKeyDown(key);
     }
 
@@ -74,6 +74,9 @@ TEST_F(FrameKeys, AKeyTheFocusViewPassesGoesToTheModalView)
 
     EXPECT_EQ(pressKey(), kTaken);
     EXPECT_EQ(offered, (std::vector<const KeyView*>{focus, modal}));
+    // The frame lets go of a modal view without forgetting it.
+    frame->setModalView(nullptr);
+    modal->forget();
 }
 
 TEST_F(FrameKeys, AFocusViewThatRemovesTheModalViewPassesTheKeyToNoOne)
