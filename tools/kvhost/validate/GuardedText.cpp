@@ -8,7 +8,11 @@ constexpr std::size_t kGuardBytes = 64;
 constexpr char kGuardByte = static_cast<char>(0xA5);
 } // namespace
 
-GuardedText::GuardedText(std::size_t bufferSize) : size(bufferSize), bytes(bufferSize + kGuardBytes, kGuardByte) {}
+// Zeroed as hosts hand it over, so a plug-in that writes nothing leaves an empty text.
+GuardedText::GuardedText(std::size_t bufferSize) : size(bufferSize), bytes(bufferSize + kGuardBytes, kGuardByte)
+{
+    std::fill(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size), '\0');
+}
 
 std::string GuardedText::fault() const
 {

@@ -10,9 +10,11 @@ std::atomic<intptr> hostVersionAnswer{kHostVstVersion};
 
 PluginEntryProc findEntry(const PluginModule& module)
 {
-    if (PluginEntryProc entry = module.entryPoint("VSTPluginMain"))
-        return entry;
-    return module.entryPoint("MAIN");
+    // Linux plug-ins often export only the oldest name, "main"; hosts accept it.
+    for (const char* name : {"VSTPluginMain", "MAIN", "main"})
+        if (PluginEntryProc entry = module.entryPoint(name))
+            return entry;
+    return nullptr;
 }
 } // namespace
 
@@ -85,7 +87,7 @@ void Instance::processBlock(float** inputs, float** outputs, int32 frames) const
 Subject::Subject(const std::string& path) : libraryPath(path), module(path), entry(findEntry(module))
 {
     if (entry == nullptr) {
-        problem = "no VSTPluginMain or MAIN entry point";
+        problem = "no VSTPluginMain, MAIN or main entry point";
         return;
     }
     // A record is made once here only to see whether it can be driven at all.

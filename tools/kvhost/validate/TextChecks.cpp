@@ -59,12 +59,13 @@ CheckResult checkParameterTexts(const CheckContext& context)
         const float values[] = {0.0f, 0.5f, 1.0f, std::uniform_real_distribution<float>(0.0f, 1.0f)(random)};
         for (const float value : values) {
             instance->setParameter(p, value);
-            for (const int32 opcode : {effGetParamName, effGetParamLabel, effGetParamDisplay}) {
+            const std::pair<const char*, int32> texts[] = {
+                {"name", effGetParamName}, {"label", effGetParamLabel}, {"display", effGetParamDisplay}};
+            for (const auto& [textName, opcode] : texts) {
                 std::string fault;
                 const std::string text = readText(*instance, opcode, p, kParameterTextBytes, fault);
                 if (!fault.empty())
-                    return CheckResult::failed(at(where + " text of opcode " + std::to_string(opcode) + " at "
-                                                      + std::to_string(value), fault));
+                    return CheckResult::failed(at(where + " " + textName + " at " + std::to_string(value), fault));
                 if (text.size() > kParameterTextLimit && text.size() > longest.size())
                     longest = text;
             }
