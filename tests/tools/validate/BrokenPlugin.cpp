@@ -29,6 +29,7 @@ enum class Fault {
     nullCallbacks,
     absurdCounts,
     garbageAnswers,
+    crashOnSecondEditorOpen,
 };
 constexpr Fault kFault = Fault::BROKEN_FAULT;
 
@@ -43,7 +44,11 @@ struct Plugin {
     float parameters[kParameters] = {0.5f, 0.5f};
     int32 program = 0;
     char names[kPrograms][kNameBytes] = {"First", "Second", "Third"};
+    bool editorOpen = false;
 };
+
+// An editor that draws nothing; enough for the host to open and close it.
+ERect editorRectangle = {0, 0, 100, 200};
 
 Plugin& pluginOf(AEffect* effect)
 {
@@ -134,6 +139,18 @@ intptr dispatcher(AEffect* effect, int32 opcode, int32 index, intptr value, void
         if (ptr != nullptr)
             copyText(ptr, "Kestrovanel tests", kNameBytes);
         return 1;
+    case effEditGetRect:
+        if (ptr != nullptr)
+            *static_cast<ERect**>(ptr) = &editorRectangle;
+        return 1;
+    case effEditOpen:
+        if (kFault == Fault::crashOnSecondEditorOpen && plugin.editorOpen)
+            *static_cast<volatile int*>(nullptr) = 1;
+        plugin.editorOpen = true;
+        return 1;
+    case effEditClose:
+        plugin.editorOpen = false;
+        return 0;
     case effCanBeAutomated:
         return index >= 0 && index < kParameters ? 1 : 0;
     case effGetVstVersion:
@@ -193,7 +210,7 @@ BROKEN_EXPORT AEffect* VSTPluginMain(audioMasterCallback audioMaster)
     record.numPrograms = kPrograms;
     record.numInputs = 2;
     record.numOutputs = 2;
-    record.flags = effFlagsCanReplacing;
+    record.flags = effFlagsCanReplacing | (kFault == Fault::crashOnSecondEditorOpen ? effFlagsHasEditor : 0);
     record.uniqueID = fourCharacterId('K', 'v', 'B', 'k');
     if (kFault == Fault::nullCallbacks)
         record.dispatcher = nullptr;

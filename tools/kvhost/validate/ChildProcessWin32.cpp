@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <cstdio>
+
 namespace {
 // Quotes one argument the way the C runtime's command-line parser reads it back.
 std::string quoted(const std::string& argument)
@@ -65,7 +68,7 @@ bool ChildProcess::waitFor(int milliseconds)
         running = false;
         cleanly = code == 0;
         char text[32];
-        wsprintfA(text, code >= 0xC0000000u ? "exception %#lx" : "exit status %lu", static_cast<unsigned long>(code));
+        std::snprintf(text, sizeof text, code >= 0xC0000000u ? "exception %#lx" : "exit status %lu", static_cast<unsigned long>(code));
         endingText = text;
     }
     return true;

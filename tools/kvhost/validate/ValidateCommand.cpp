@@ -17,13 +17,15 @@
 namespace {
 constexpr int kPollMs = 10;
 const char* const kChildCommand = "validate-child";
+const char* const kEditorGroup = "editor";
 
 std::vector<const Check*> selectedChecks(const ValidateOptions& options)
 {
     std::vector<const Check*> checks;
     for (const Check& check : allChecks()) {
         const bool named = std::find(options.only.begin(), options.only.end(), check.name) != options.only.end();
-        if (options.only.empty() ? check.level <= options.level : named)
+        const bool skipped = options.skipEditor && std::string(check.group) == kEditorGroup;
+        if ((options.only.empty() ? check.level <= options.level : named) && !skipped)
             checks.push_back(&check);
     }
     return checks;
