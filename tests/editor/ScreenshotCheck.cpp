@@ -18,9 +18,9 @@ constexpr int kHeight = 256;
 constexpr int kKnobLeft[3] = {55, 152, 244};
 constexpr int kKnobTop = 130;
 constexpr int kLabelTop = 200;
-// Summed over red, green and blue: a light handle on the dark rim or the gold cap is far above it,
-// a dark handle on the dark rim far below.
-constexpr int kClearContrast = 200;
+// Summed over red, green and blue: a light handle on the knob is far above it, a dark one on the
+// dark rim far below.
+constexpr int kClearContrast = 300;
 
 struct Rgb {
     int red, green, blue;
@@ -105,18 +105,22 @@ int colourDistance(const PixelAt& at, int x, int y, const Rgb& colour)
     return std::abs(other.red - colour.red) + std::abs(other.green - colour.green) + std::abs(other.blue - colour.blue);
 }
 
-// How the handle centred near (x, y) stands out: the least colour distance between its centre and
-// the pixels around it, four pixels out so a handle one pixel off its place is still inside.
+// How the handle centred near (x, y) stands out: the median colour distance between its centre and
+// the pixels around it, four pixels out so a handle one pixel off its place is still inside. The
+// median, because a light handle beside the cap's highlight matches those few pixels by design.
 template <class PixelAt>
 int handleContrast(const PixelAt& at, int x, int y)
 {
     const Rgb centre = at(x, y);
-    int least = 3 * 255;
-    for (int d = -4; d <= 4; ++d) {
-        least = std::min({least, colourDistance(at, x + d, y - 4, centre), colourDistance(at, x + d, y + 4, centre)});
-        least = std::min({least, colourDistance(at, x - 4, y + d, centre), colourDistance(at, x + 4, y + d, centre)});
-    }
-    return least;
+    std::vector<int> distances;
+    for (int d = -4; d <= 4; ++d)
+        for (const int edge : {-4, 4}) {
+            distances.push_back(colourDistance(at, x + d, y + edge, centre));
+            if (d != -4 && d != 4)
+                distances.push_back(colourDistance(at, x + edge, y + d, centre));
+        }
+    std::nth_element(distances.begin(), distances.begin() + distances.size() / 2, distances.end());
+    return distances[distances.size() / 2];
 }
 
 std::size_t countLines(const std::string& text, const std::string& line)
