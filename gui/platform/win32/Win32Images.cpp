@@ -39,7 +39,7 @@ std::unique_ptr<PlatformImage> createPixelImage(std::int32_t width, std::int32_t
     if (bitmap == nullptr || bits == nullptr)
         return nullptr;
     // Rows the decoder never reaches must show as transparent, not as leftovers.
-    std::memset(bits, 0, static_cast<std::size_t>(bytes));
+    std::memset(bits, 0, static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * kImageBytesPerPixel);
     pixels = static_cast<std::uint8_t*>(bits);
     return wrap(bitmap, width, height);
 }
