@@ -11,8 +11,10 @@
 #include <vector>
 
 #if defined(_WIN32)
+#include <windows.h>
 #define BROKEN_EXPORT extern "C" __declspec(dllexport)
 #else
+#include <X11/Xlib.h>
 #define BROKEN_EXPORT extern "C" __attribute__((visibility("default")))
 #endif
 
@@ -32,6 +34,7 @@ enum class Fault {
     crashOnSecondEditorOpen,
     subnormalSlowdown,
     monoWritesSecondOutput,
+    editorWindowLeftBehind,
 };
 constexpr Fault kFault = Fault::BROKEN_FAULT;
 
@@ -51,6 +54,27 @@ struct Plugin {
 
 // An editor that draws nothing; enough for the host to open and close it.
 ERect editorRectangle = {0, 0, 100, 200};
+
+// A child window of the host's that effEditClose forgets to take away again.
+void openForgottenWindow(void* parent)
+{
+#if defined(_WIN32)
+    CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, editorRectangle.right, editorRectangle.bottom,
+                    static_cast<HWND>(parent), nullptr, nullptr, nullptr);
+#else
+    // The connection stays open too, or the server would take the window with it.
+    if (Display* display = XOpenDisplay(nullptr)) {
+        const Window window = XCreateSimpleWindow(display, reinterpret_cast<Window>(parent), 0, 0,
+                                                  editorRectangle.right, editorRectangle.bottom, 0, 0, 0);
+        // Embedding marks as a good editor sets them (version 0, mapped), so only the leftover fails.
+        const long embedInfo[2] = {0, 1};
+        XChangeProperty(display, window, XInternAtom(display, "_XEMBED_INFO", False), XInternAtom(display, "_XEMBED_INFO", False),
+                        32, PropModeReplace, reinterpret_cast<const unsigned char*>(embedInfo), 2);
+        XMapWindow(display, window);
+        XSync(display, False);
+    }
+#endif
+}
 
 Plugin& pluginOf(AEffect* effect)
 {
@@ -148,6 +172,8 @@ intptr dispatcher(AEffect* effect, int32 opcode, int32 index, intptr value, void
     case effEditOpen:
         if (kFault == Fault::crashOnSecondEditorOpen && plugin.editorOpen)
             *static_cast<volatile int*>(nullptr) = 1;
+        if (kFault == Fault::editorWindowLeftBehind && ptr != nullptr)
+            openForgottenWindow(ptr);
         plugin.editorOpen = true;
         return 1;
     case effEditClose:
@@ -225,7 +251,8 @@ BROKEN_EXPORT AEffect* VSTPluginMain(audioMasterCallback audioMaster)
     record.numPrograms = kPrograms;
     record.numInputs = kFault == Fault::monoWritesSecondOutput ? 1 : 2;
     record.numOutputs = 2;
-    record.flags = effFlagsCanReplacing | (kFault == Fault::crashOnSecondEditorOpen ? effFlagsHasEditor : 0);
+    const bool hasEditor = kFault == Fault::crashOnSecondEditorOpen || kFault == Fault::editorWindowLeftBehind;
+    record.flags = effFlagsCanReplacing | (hasEditor ? effFlagsHasEditor : 0);
     record.uniqueID = fourCharacterId('K', 'v', 'B', 'k');
     if (kFault == Fault::nullCallbacks)
         record.dispatcher = nullptr;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -53,7 +54,18 @@ struct BrokenVariant {
     const char* reason;
     // A fault confined to one opcode fails no other check.
     bool onlyFailure = false;
+    // Editor faults show only where kvhost can open a host window.
+    bool needsDisplay = false;
 };
+
+bool displayAvailable()
+{
+#if defined(_WIN32)
+    return true;
+#else
+    return std::getenv("DISPLAY") != nullptr;
+#endif
+}
 
 const BrokenVariant kBrokenVariants[] = {
     {"broken-display-overrun", "parameter-texts", "past the end of a 256-byte buffer"},
@@ -67,10 +79,10 @@ const BrokenVariant kBrokenVariants[] = {
     {"broken-garbage-answers", "unknown-opcodes", "answered 1588444911"},
     {"broken-subnormal-slowdown", "subnormal-speed", "times as long as normal input", true},
     {"broken-mono-writes-second-output", "null-second-output", "the plug-in crashed the process", true},
-#if defined(_WIN32)
-    // Editor checks run where kvhost has a window layer.
-    {"broken-crash-on-second-editor-open", "editor-open-twice", "the plug-in crashed the process"},
-#else
+    {"broken-editor-window-left-behind", "editor-open-close", "1 window(s) left in the host's window after effEditClose",
+     false, true},
+    {"broken-crash-on-second-editor-open", "editor-open-twice", "the plug-in crashed the process", false, true},
+#if !defined(_WIN32)
     // The Windows plug-in carries its own allocator, which kvhost cannot watch.
     {"broken-allocation", "process-allocation", "heap allocation(s) in 50 calls of processReplacing"},
 #endif
@@ -80,6 +92,8 @@ const BrokenVariant kBrokenVariants[] = {
 TEST(ValidateBrokenPlugins, EachFaultFailsItsCheckWithTheReasonAndTheRunFinishes)
 {
     for (const BrokenVariant& variant : kBrokenVariants) {
+        if (variant.needsDisplay && !displayAvailable())
+            continue;
         SCOPED_TRACE(variant.library);
         const Validation validation = validate(besideTests(std::string(variant.library) + kLibrarySuffix), "10");
         EXPECT_EQ(validation.exitStatus, 1);

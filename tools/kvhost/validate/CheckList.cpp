@@ -25,6 +25,7 @@ const std::vector<Check>& allChecks()
         {"editor-while-processing", 5, "editor", checkEditorWhileProcessing},
         {"editor-open-twice", 7, "editor", checkEditorOpenTwice},
         {"close-with-editor-open", 7, "editor", checkCloseWithEditorOpen},
+        {"editor-without-display", 7, "editor", checkEditorWithoutWindowSystem},
         {"parameter-fuzz", 6, "stress", checkParameterFuzz},
         {"concurrent-parameters", 6, "stress", checkConcurrentParameters},
         {"program-switch-processing", 6, "stress", checkProgramSwitchWhileProcessing},

@@ -21,6 +21,7 @@ CheckResult checkAutomationSubBlocks(const CheckContext& context);
 CheckResult checkSuspendResume(const CheckContext& context);
 CheckResult checkEditorOpenClose(const CheckContext& context);
 CheckResult checkEditorWhileProcessing(const CheckContext& context);
+CheckResult checkEditorWithoutWindowSystem(const CheckContext& context);
 CheckResult checkEditorOpenTwice(const CheckContext& context);
 CheckResult checkCloseWithEditorOpen(const CheckContext& context);
 CheckResult checkParameterFuzz(const CheckContext& context);

@@ -19,6 +19,8 @@ constexpr int kParameterSets = 100;
 constexpr int kStrictParameterSets = 1000;
 constexpr float kSampleRate = 44100.0f;
 constexpr int32 kBlockFrames = 32;
+// Hosts embed windows without the embedding marks; only the strict levels insist on them.
+constexpr int kStrictEmbeddingLevel = 8;
 
 using Clock = std::chrono::steady_clock;
 
@@ -39,16 +41,25 @@ EditorSubject editorSubject(const CheckContext& context)
     return subject;
 }
 
-// The rectangle as the plug-in reports it; empty text when it reported a usable one.
-std::string rectangleFault(const Instance& instance, const char* when)
+// The editor's size as the plug-in reports it; sets fault when it reported no usable one.
+struct EditorSize {
+    int width = 0;
+    int height = 0;
+};
+
+EditorSize reportedSize(const Instance& instance, const char* when, std::string& fault)
 {
     ERect* rectangle = nullptr;
     instance.dispatch(effEditGetRect, 0, 0, &rectangle);
-    if (rectangle == nullptr)
-        return std::string("effEditGetRect ") + when + " gave no rectangle";
-    if (rectangle->right <= rectangle->left || rectangle->bottom <= rectangle->top)
-        return std::string("effEditGetRect ") + when + " gave an empty rectangle";
-    return {};
+    if (rectangle == nullptr) {
+        fault = std::string("effEditGetRect ") + when + " gave no rectangle";
+        return {};
+    }
+    if (rectangle->right <= rectangle->left || rectangle->bottom <= rectangle->top) {
+        fault = std::string("effEditGetRect ") + when + " gave an empty rectangle";
+        return {};
+    }
+    return {rectangle->right - rectangle->left, rectangle->bottom - rectangle->top};
 }
 
 void idleFor(const Instance& instance, EditorHost& host, int rateHz, Clock::duration period)
@@ -74,22 +85,39 @@ CheckResult checkEditorOpenClose(const CheckContext& context)
     if (!subject.unavailable.empty())
         return CheckResult::skipped(subject.unavailable);
     const Instance& instance = *subject.instance;
-    if (std::string fault = rectangleFault(instance, "before effEditOpen"); !fault.empty())
+    std::string fault;
+    reportedSize(instance, "before effEditOpen", fault);
+    if (!fault.empty())
         return CheckResult::failed(fault);
     std::string timings;
+    std::string warning;
     for (const char* round : {"cold", "warm"}) {
         const auto start = Clock::now();
         if (instance.dispatch(effEditOpen, 0, 0, subject.host->parentHandle()) == 0)
             return CheckResult::failed(std::string("effEditOpen answered 0 (") + round + ")");
         timings += std::string(timings.empty() ? "" : ", ") + round + " open " + std::to_string(millisecondsSince(start)) + " ms";
-        if (std::string fault = rectangleFault(instance, "after effEditOpen"); !fault.empty())
-            return CheckResult::failed(fault);
+        const EditorSize size = reportedSize(instance, "after effEditOpen", fault);
+        if (fault.empty())
+            fault = subject.host->editorWindowFault(size.width, size.height);
+        if (!fault.empty()) {
+            instance.dispatch(effEditClose);
+            return CheckResult::failed(std::string(round) + " open: " + fault);
+        }
+        if (std::string missing = subject.host->embeddingFault(); !missing.empty()) {
+            if (context.level >= kStrictEmbeddingLevel) {
+                instance.dispatch(effEditClose);
+                return CheckResult::failed(missing);
+            }
+            warning = "; warning: " + missing;
+        }
         for (const int rate : kIdleRatesHz)
             idleFor(instance, *subject.host, rate, kIdlePeriodPerRate);
         instance.dispatch(effEditClose);
         subject.host->pumpMessages();
+        if (const int left = subject.host->childWindowCount(); left != 0)
+            return CheckResult::failed(std::to_string(left) + " window(s) left in the host's window after effEditClose");
     }
-    return CheckResult::passed(timings);
+    return CheckResult::passed(timings + warning);
 }
 
 CheckResult checkEditorWhileProcessing(const CheckContext& context)
@@ -153,5 +181,21 @@ CheckResult checkCloseWithEditorOpen(const CheckContext& context)
     // The instance goes with its editor still open: effClose must take the editor down too.
     subject.instance.reset();
     subject.host->pumpMessages();
+    return CheckResult::passed();
+}
+
+CheckResult checkEditorWithoutWindowSystem(const CheckContext& context)
+{
+    const auto instance = context.subject.create();
+    if ((instance->effect().flags & effFlagsHasEditor) == 0)
+        return CheckResult::skipped("the plug-in has no editor");
+    intptr answer = 0;
+    std::string whyNot;
+    if (!runWithoutWindowSystem([&] { answer = instance->dispatch(effEditOpen); }, whyNot))
+        return CheckResult::skipped(whyNot);
+    if (answer != 0) {
+        instance->dispatch(effEditClose);
+        return CheckResult::failed("effEditOpen answered " + std::to_string(answer) + " with no window system to open on");
+    }
     return CheckResult::passed();
 }
