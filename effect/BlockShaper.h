@@ -20,7 +20,8 @@ struct GroupSettings {
     double output;
 };
 
-// Gives the settings in force now; called from the audio thread while others may change them.
+// Gives the settings in force now through a virtual call, for sources other than the effect's
+// own (EffectSettings); called from the audio thread while others may change them.
 class GroupSettingsSource {
 public:
     virtual GroupSettings read() const = 0;
@@ -35,7 +36,10 @@ struct StereoBuffers {
     int32 channels;
 };
 
-using BlockShaperProc = void (*)(const StereoBuffers& buffers, int32 frames, const GroupSettingsSource& settings);
+class EffectSettings;
+
+using BlockShaperProc = void (*)(const StereoBuffers& buffers, int32 frames, const EffectSettings& settings);
+using SourceBlockShaperProc = void (*)(const StereoBuffers& buffers, int32 frames, const GroupSettingsSource& settings);
 
 // The widest variant this processor and operating system can run.
 BlockShaperProc widestBlockShaper();

@@ -1,6 +1,8 @@
 // Construction, parameters, identity and processing of the effect.
 #include "KestrovanelVst.h"
 
+#include "EffectSettings.h"
+
 #if defined(_WIN32)
 #include "kestrovanelGui.h"
 #endif
@@ -32,30 +34,6 @@ float normalised(float value)
         return 0.0f;
     return value > 1.0f ? 1.0f : value;
 }
-
-ShaperSettings settingsOf(const kestrovanel& shaper)
-{
-    return {shaper.getGain(), shaper.getShapeFactor()};
-}
-
-// What the block shaper reads once per group of frames: both waveshapers and the Output level.
-class EffectSettings final : public GroupSettingsSource {
-public:
-    EffectSettings(const kestrovanel& leftShaper, const kestrovanel& rightShaper, const std::atomic<float>& outputLevel)
-        : left(leftShaper), right(rightShaper), output(outputLevel)
-    {
-    }
-
-    GroupSettings read() const override
-    {
-        return {{settingsOf(left), settingsOf(right)}, output.load(std::memory_order_relaxed)};
-    }
-
-private:
-    const kestrovanel& left;
-    const kestrovanel& right;
-    const std::atomic<float>& output;
-};
 } // namespace
 
 AudioEffect* createEffectInstance(audioMasterCallback audioMaster)
@@ -63,7 +41,9 @@ AudioEffect* createEffectInstance(audioMasterCallback audioMaster)
     return new KestrovanelVst(audioMaster);
 }
 
-KestrovanelVst::KestrovanelVst(audioMasterCallback hostCallback)
+KestrovanelVst::KestrovanelVst(audioMasterCallback hostCallback) : KestrovanelVst(hostCallback, widestBlockShaper()) {}
+
+KestrovanelVst::KestrovanelVst(audioMasterCallback hostCallback, BlockShaperProc shaper)
     : AudioEffectX(hostCallback, kNumPrograms, kNumParams),
       programs(new kestrovanelProgram[kNumPrograms]),
       gainParam(0.0f),
@@ -73,7 +53,7 @@ KestrovanelVst::KestrovanelVst(audioMasterCallback hostCallback)
       rightShaper(new kestrovanel),
       gainLinear(0.0f),
       amountPercent(0.0f),
-      blockShaper(widestBlockShaper())
+      blockShaper(shaper)
 {
 #if defined(_WIN32)
     // The base deletes its editor. Other platforms have no window backend for a panel yet.

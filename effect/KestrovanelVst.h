@@ -17,6 +17,8 @@ constexpr int32 kNumPrograms = 6;
 class KestrovanelVst : public AudioEffectX {
 public:
     explicit KestrovanelVst(audioMasterCallback hostCallback);
+    // With a given vector width instead of the widest, for the benchmark's comparisons.
+    KestrovanelVst(audioMasterCallback hostCallback, BlockShaperProc shaper);
     ~KestrovanelVst() override;
 
     void processReplacing(float** inputs, float** outputs, int32 sampleFrames) override;

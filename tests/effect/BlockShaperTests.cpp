@@ -18,7 +18,7 @@ namespace {
 struct Variant {
     const char* name;
     const char* feature;
-    BlockShaperProc shape;
+    SourceBlockShaperProc shape;
 };
 
 const Variant kVariants[] = {
