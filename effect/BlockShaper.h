@@ -21,9 +21,12 @@ struct GroupSettings {
 };
 
 // Gives the settings in force now through a virtual call, for sources other than the effect's
-// own (EffectSettings); called from the audio thread while others may change them.
+// own (EffectSettings); called from the audio thread while others may change them. changeCount
+// answers a number that differs from its last answer once the settings have changed, and is
+// asked before read, so the kernel reads and rebuilds only after a change.
 class GroupSettingsSource {
 public:
+    virtual uint32 changeCount() const = 0;
     virtual GroupSettings read() const = 0;
 
 protected:

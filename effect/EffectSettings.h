@@ -1,5 +1,6 @@
-// The settings the effect's block shaper reads once per group of frames: both waveshapers and
-// the Output level. Not virtual, so the reads are inlined into the vector loop.
+// The settings the effect's block shaper follows group by group: both waveshapers and the
+// Output level, and the count of changes the effect bumps after writing any of them. Not
+// virtual, so the check is one load inlined into the vector loop.
 #pragma once
 
 #include "BlockShaper.h"
@@ -9,10 +10,15 @@
 
 class EffectSettings {
 public:
-    EffectSettings(const kestrovanel& leftShaper, const kestrovanel& rightShaper, const std::atomic<float>& outputLevel)
-        : left(leftShaper), right(rightShaper), output(outputLevel)
+    EffectSettings(const kestrovanel& leftShaper, const kestrovanel& rightShaper, const std::atomic<float>& outputLevel,
+                   const std::atomic<uint32>& changes)
+        : left(leftShaper), right(rightShaper), output(outputLevel), changeCounter(changes)
     {
     }
+
+    // Acquire pairs with the writer's release increment: after a new count, read sees at least
+    // the values written before it.
+    uint32 changeCount() const { return changeCounter.load(std::memory_order_acquire); }
 
     GroupSettings read() const
     {
@@ -24,4 +30,5 @@ private:
     const kestrovanel& left;
     const kestrovanel& right;
     const std::atomic<float>& output;
+    const std::atomic<uint32>& changeCounter;
 };

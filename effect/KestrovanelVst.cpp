@@ -53,6 +53,7 @@ KestrovanelVst::KestrovanelVst(audioMasterCallback hostCallback, BlockShaperProc
       rightShaper(new kestrovanel),
       gainLinear(0.0f),
       amountPercent(0.0f),
+      settingsChanges(0),
       blockShaper(shaper)
 {
 #if defined(_WIN32)
@@ -87,6 +88,7 @@ void KestrovanelVst::setParameter(int32 index, float value)
         value = normalised(value);
         currentProgram().output = value;
         outputParam.store(value, std::memory_order_relaxed);
+        settingsChanged();
         break;
     default:
         break;
@@ -102,6 +104,7 @@ void KestrovanelVst::SetGain(float value)
     gainLinear.store(linear, std::memory_order_relaxed);
     leftShaper->SetGain(linear);
     rightShaper->SetGain(linear);
+    settingsChanged();
 }
 
 void KestrovanelVst::SetAmount(float value)
@@ -113,6 +116,7 @@ void KestrovanelVst::SetAmount(float value)
     amountPercent.store(percent, std::memory_order_relaxed);
     leftShaper->SetAmount(percent / 100.0);
     rightShaper->SetAmount(percent / 100.0);
+    settingsChanged();
 }
 
 float KestrovanelVst::getParameter(int32 index)
@@ -201,5 +205,5 @@ void KestrovanelVst::processReplacing(float** inputs, float** outputs, int32 sam
         return;
     const bool stereo = outputs[1] != nullptr;
     const StereoBuffers buffers{{inputs[0], stereo ? inputs[1] : nullptr}, {outputs[0], outputs[1]}, stereo ? 2 : 1};
-    blockShaper(buffers, sampleFrames, EffectSettings(*leftShaper, *rightShaper, outputParam));
+    blockShaper(buffers, sampleFrames, EffectSettings(*leftShaper, *rightShaper, outputParam, settingsChanges));
 }

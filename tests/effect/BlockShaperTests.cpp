@@ -38,10 +38,13 @@ bool supported(const Variant& variant)
     return __builtin_cpu_supports("sse2");
 }
 
-// Counts its reads and lowers the output level at each one.
+// Counts its reads and lowers the output level at each one; its count moves every time it is
+// asked, so every group reads.
 class SteppedSettings final : public GroupSettingsSource {
 public:
     SteppedSettings(ShaperSettings shaper, float firstOutput) : settings{{shaper, shaper}, firstOutput} {}
+
+    uint32 changeCount() const override { return ++changes; }
 
     GroupSettings read() const override
     {
@@ -53,18 +56,30 @@ public:
 
     mutable GroupSettings settings;
     mutable int reads = 0;
+    mutable uint32 changes = 0;
 };
 
-// Hands out one prepared settings record per read, then keeps the last.
+// Hands out one prepared settings record per group, then keeps the last; the count moves only
+// when the record does, as the effect's does.
 class ScriptedSettings final : public GroupSettingsSource {
 public:
     explicit ScriptedSettings(std::vector<GroupSettings> script) : groups(std::move(script)) {}
 
-    GroupSettings read() const override { return groups[std::min(next++, groups.size() - 1)]; }
+    uint32 changeCount() const override
+    {
+        const std::size_t group = std::min(asked++, groups.size() - 1);
+        if (group != 0 && std::memcmp(&groups[group], &groups[group - 1], sizeof(GroupSettings)) != 0)
+            ++changes;
+        current = group;
+        return changes;
+    }
+    GroupSettings read() const override { return groups[current]; }
 
 private:
     std::vector<GroupSettings> groups;
-    mutable std::size_t next = 0;
+    mutable std::size_t asked = 0;
+    mutable std::size_t current = 0;
+    mutable uint32 changes = 0;
 };
 
 // A waveshaper's gain and amount as the effect sets them.
