@@ -1,78 +1,20 @@
 // processReplacing never allocates from the heap: an allocation on the audio thread can wait
-// on a lock held by another thread. The effect is linked in, so this program's replacement of
-// the global allocator sees every allocation it makes, on every platform.
+// on a lock held by another thread. The effect is linked in, so the allocation counter's
+// replacement of the global allocator sees every allocation it makes, on every platform.
+#include "AllocationCounter.h"
 #include "KestrovanelVst.h"
 #include "StereoNoise.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 
 namespace {
-thread_local bool counting = false;
-std::atomic<int> allocations{0};
-
-void* allocate(std::size_t size)
-{
-    if (counting)
-        allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* memory = std::malloc(size > 0 ? size : 1))
-        return memory;
-    throw std::bad_alloc();
-}
-
-// Counts the allocations made on this thread while it lives.
-class AllocationWatch {
-public:
-    AllocationWatch() : before(allocations.load())
-    {
-        counting = true;
-    }
-    ~AllocationWatch() { counting = false; }
-    int count() const { return allocations.load() - before; }
-
-private:
-    int before;
-};
-
 intptr silentHost(AEffect*, int32 opcode, int32, intptr, void*, float)
 {
     return opcode == audioMasterVersion ? 2400 : 0;
 }
 } // namespace
-
-void* operator new(std::size_t size)
-{
-    return allocate(size);
-}
-
-void* operator new[](std::size_t size)
-{
-    return allocate(size);
-}
-
-void operator delete(void* memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete[](void* memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void* memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete[](void* memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
 
 TEST(Allocation, TheWatchSeesAnAllocation)
 {

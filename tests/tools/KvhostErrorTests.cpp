@@ -85,3 +85,11 @@ TEST(KvhostErrors, BadSettingsAreRefusedWithoutOutput)
     expectOneLineRefusal(runKvhost({"process", folder + "/in.wav", output, "--rate", "1e300"}), "--rate");
     EXPECT_FALSE(std::filesystem::exists(output));
 }
+
+TEST(KvhostErrors, NumbersOutsideAnOptionsRangeAreRefusedBeforeAnythingRuns)
+{
+    for (const char* distance : {"99999999999", "-1e300", "nan", "1.5"})
+        expectOneLineRefusal(runKvhost({"editor", "--drag", "10", "10", "0", distance}), "--drag");
+    for (const char* level : {"0", "11", "1e10"})
+        expectOneLineRefusal(runKvhost({"validate", "no-such-plugin", "--level", level}), "--level");
+}

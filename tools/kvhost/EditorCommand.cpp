@@ -1,17 +1,15 @@
 // kvhost editor [--screenshot FILE.png] [--drag X Y DX DY]
 #include "Commands.h"
 #include "EditorWindow.h"
-
-#include <cstdlib>
+#include "NumberArguments.h"
 
 namespace {
-int integerArgument(const std::string& text)
+// Screen coordinates and distances, far beyond any screen but safe to add up.
+constexpr long kLargestCoordinate = 100000;
+
+int coordinate(const std::string& text)
 {
-    char* end = nullptr;
-    const long number = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0')
-        throw UsageError("'" + text + "' is not a whole number");
-    return static_cast<int>(number);
+    return static_cast<int>(wholeNumberArgument(text, "--drag", -kLargestCoordinate, kLargestCoordinate));
 }
 
 EditorOptions parseEditorOptions(const Arguments& arguments)
@@ -23,10 +21,10 @@ EditorOptions parseEditorOptions(const Arguments& arguments)
             options.screenshotPath = arguments[++i];
         } else if (option == "--drag" && i + 4 < arguments.size()) {
             options.drag = true;
-            options.dragX = integerArgument(arguments[++i]);
-            options.dragY = integerArgument(arguments[++i]);
-            options.dragDx = integerArgument(arguments[++i]);
-            options.dragDy = integerArgument(arguments[++i]);
+            options.dragX = coordinate(arguments[++i]);
+            options.dragY = coordinate(arguments[++i]);
+            options.dragDx = coordinate(arguments[++i]);
+            options.dragDy = coordinate(arguments[++i]);
         } else {
             throw UsageError("unexpected editor argument '" + option + "'");
         }

@@ -34,16 +34,9 @@ intptr printingHostCallback(AEffect* /*effect*/, int32 opcode, int32 index, intp
 }
 } // namespace
 
-EditorSession::EditorSession(const std::string& pluginPath) : module(pluginPath), record(nullptr)
+EditorSession::EditorSession(const std::string& pluginPath)
+    : module(pluginPath), record(module.createEffect(printingHostCallback))
 {
-    PluginEntryProc entry = module.entryPoint("VSTPluginMain");
-    if (entry == nullptr)
-        entry = module.entryPoint("MAIN");
-    if (entry == nullptr)
-        throw KvhostError(pluginPath + ": not a VST 2.4 plug-in (no VSTPluginMain or MAIN entry point)");
-    record = entry(printingHostCallback);
-    if (record == nullptr || record->magic != kEffectMagic)
-        throw KvhostError(pluginPath + ": the plug-in refused to create an effect");
     dispatch(effOpen);
     if ((record->flags & effFlagsHasEditor) == 0) {
         dispatch(effClose);

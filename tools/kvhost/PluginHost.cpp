@@ -18,19 +18,6 @@ intptr hostCallback(AEffect* /*effect*/, int32 opcode, int32 /*index*/, intptr /
     return opcode == audioMasterVersion ? kHostVstVersion : 0;
 }
 
-AEffect* createEffect(const PluginModule& module, const std::string& path)
-{
-    PluginEntryProc entry = module.entryPoint("VSTPluginMain");
-    if (entry == nullptr)
-        entry = module.entryPoint("MAIN");
-    if (entry == nullptr)
-        throw KvhostError(path + ": not a VST 2.4 plug-in (no VSTPluginMain or MAIN entry point)");
-    AEffect* effect = entry(hostCallback);
-    if (effect == nullptr || effect->magic != kEffectMagic)
-        throw KvhostError(path + ": the plug-in refused to create an effect");
-    return effect;
-}
-
 std::string lowerCase(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -51,7 +38,7 @@ struct BlockBuffers {
 };
 } // namespace
 
-PluginHost::PluginHost(const std::string& pluginPath) : module(pluginPath), record(createEffect(module, pluginPath))
+PluginHost::PluginHost(const std::string& pluginPath) : module(pluginPath), record(module.createEffect(hostCallback))
 {
     dispatch(effOpen);
 }

@@ -75,7 +75,7 @@ std::string loadError()
 } // namespace
 #endif
 
-PluginModule::PluginModule(const std::string& path) : handle(load(path))
+PluginModule::PluginModule(const std::string& libraryPath) : path(libraryPath), handle(load(libraryPath))
 {
     if (handle == nullptr)
         throw KvhostError(path + ": cannot load plug-in (" + loadError() + ")");
@@ -86,9 +86,23 @@ PluginModule::~PluginModule()
     unload(handle);
 }
 
-PluginEntryProc PluginModule::entryPoint(const char* name) const
+PluginEntryProc PluginModule::pluginEntry() const
 {
-    return reinterpret_cast<PluginEntryProc>(symbol(handle, name));
+    for (const char* name : {"VSTPluginMain", "MAIN", "main"})
+        if (void* entry = symbol(handle, name))
+            return reinterpret_cast<PluginEntryProc>(entry);
+    return nullptr;
+}
+
+AEffect* PluginModule::createEffect(audioMasterCallback audioMaster) const
+{
+    const PluginEntryProc entry = pluginEntry();
+    if (entry == nullptr)
+        throw KvhostError(path + ": not a VST 2.4 plug-in (no VSTPluginMain, MAIN or main entry point)");
+    AEffect* effect = entry(audioMaster);
+    if (effect == nullptr || effect->magic != kEffectMagic)
+        throw KvhostError(path + ": the plug-in refused to create an effect");
+    return effect;
 }
 
 std::string PluginModule::defaultPath()

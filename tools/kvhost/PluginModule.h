@@ -17,12 +17,18 @@ public:
     PluginModule(const PluginModule&) = delete;
     PluginModule& operator=(const PluginModule&) = delete;
 
-    // Null when the library exports no such name.
-    PluginEntryProc entryPoint(const char* name) const;
+    // The first of the entry names hosts look for: VSTPluginMain, then the older MAIN and
+    // main, which many Linux plug-ins still export alone. Null when there is none.
+    PluginEntryProc pluginEntry() const;
 
     // The Kestrovanel library in the folder of the running program.
     static std::string defaultPath();
 
+    // Calls the entry point with the given host callback. Throws KvhostError naming the
+    // library when it has no entry point or gives no valid record.
+    AEffect* createEffect(audioMasterCallback audioMaster) const;
+
 private:
+    std::string path;
     void* handle;
 };

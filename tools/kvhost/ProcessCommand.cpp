@@ -1,12 +1,11 @@
 // kvhost process IN.wav OUT.wav [--param NAME=VALUE ...] [--program N] [--block N] [--rate HZ]
 #include "Commands.h"
+#include "NumberArguments.h"
 #include "PluginHost.h"
 #include "ProgressBar.h"
 #include "WavReader.h"
 #include "WavWriter.h"
 
-#include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <utility>
 
@@ -25,31 +24,12 @@ struct ProcessOptions {
     float sampleRate = 0.0f;
 };
 
-double number(const std::string& text, const std::string& option)
-{
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0')
-        throw UsageError(option + " wants a number, not '" + text + "'");
-    return value;
-}
-
-int32 wholeNumber(const std::string& text, const std::string& option, int32 lowest, int32 highest)
-{
-    const double value = number(text, option);
-    // Range first: converting a value outside int32 (or NaN) to int32 is undefined.
-    if (!(value >= lowest && value <= highest) || value != std::floor(value))
-        throw UsageError(option + " wants a whole number from " + std::to_string(lowest) + " to "
-                         + std::to_string(highest) + ", not '" + text + "'");
-    return static_cast<int32>(value);
-}
-
 std::pair<std::string, float> parameterSetting(const std::string& text)
 {
     const std::size_t equals = text.find('=');
     if (equals == std::string::npos || equals == 0)
         throw UsageError("--param wants NAME=VALUE, not '" + text + "'");
-    const double value = number(text.substr(equals + 1), "--param " + text.substr(0, equals));
+    const double value = numberArgument(text.substr(equals + 1), "--param " + text.substr(0, equals));
     if (!(value >= 0.0 && value <= 1.0))
         throw UsageError("--param " + text.substr(0, equals) + " wants a value from 0 to 1");
     return {text.substr(0, equals), static_cast<float>(value)};
@@ -71,11 +51,11 @@ ProcessOptions parseOptions(const Arguments& arguments)
         if (argument == "--param")
             options.parameters.push_back(parameterSetting(value));
         else if (argument == "--program")
-            options.program = wholeNumber(value, argument, 0, std::numeric_limits<int32>::max());
+            options.program = static_cast<int32>(wholeNumberArgument(value, argument, 0, std::numeric_limits<int32>::max()));
         else if (argument == "--block")
-            options.blockSize = wholeNumber(value, argument, 1, kLargestBlockSize);
+            options.blockSize = static_cast<int32>(wholeNumberArgument(value, argument, 1, kLargestBlockSize));
         else if (argument == "--rate")
-            options.sampleRate = static_cast<float>(wholeNumber(value, argument, 1, 10000000));
+            options.sampleRate = static_cast<float>(wholeNumberArgument(value, argument, 1, 10000000));
         else
             throw UsageError("unknown option " + argument);
     }

@@ -30,6 +30,8 @@ enum class Fault {
     absurdCounts,
     garbageAnswers,
     crashOnSecondEditorOpen,
+    subnormalSlowdown,
+    monoWritesSecondOutput,
 };
 constexpr Fault kFault = Fault::BROKEN_FAULT;
 
@@ -171,9 +173,22 @@ float getParameter(AEffect* effect, int32 index)
     return index >= 0 && index < kParameters ? pluginOf(effect).parameters[index] : 0.0f;
 }
 
+// Stands for arithmetic that takes the processor's slow path on subnormal numbers.
+float slowOnSubnormal(float sample)
+{
+    if (kFault != Fault::subnormalSlowdown || std::fpclassify(sample) != FP_SUBNORMAL)
+        return sample;
+    volatile float spent = sample;
+    for (int i = 0; i < 200; ++i)
+        spent = spent * 1.0001f;
+    return spent;
+}
+
 void processReplacing(AEffect* effect, float** inputs, float** outputs, int32 frames)
 {
     const Plugin& plugin = pluginOf(effect);
+    // The mono variant reads its one input for both channels but still writes two outputs.
+    const int32 inputCount = effect->numInputs;
     const int32 written = kFault == Fault::frameOverrun ? frames + 1 : frames;
     if (kFault == Fault::allocation) {
         const std::vector<float> scratch(static_cast<std::size_t>(frames));
@@ -181,7 +196,7 @@ void processReplacing(AEffect* effect, float** inputs, float** outputs, int32 fr
     }
     for (int32 c = 0; c < 2; ++c)
         for (int32 i = 0; i < written; ++i) {
-            const float in = i < frames ? inputs[c][i] : 0.0f;
+            const float in = i < frames ? slowOnSubnormal(inputs[c % inputCount][i]) : 0.0f;
             outputs[c][i] = kFault == Fault::nanOutput && in == 0.0f ? std::numeric_limits<float>::quiet_NaN()
                                                                       : in * 2.0f * plugin.parameters[c];
         }
@@ -208,7 +223,7 @@ BROKEN_EXPORT AEffect* VSTPluginMain(audioMasterCallback audioMaster)
     record.getParameter = getParameter;
     record.numParams = kParameters;
     record.numPrograms = kPrograms;
-    record.numInputs = 2;
+    record.numInputs = kFault == Fault::monoWritesSecondOutput ? 1 : 2;
     record.numOutputs = 2;
     record.flags = effFlagsCanReplacing | (kFault == Fault::crashOnSecondEditorOpen ? effFlagsHasEditor : 0);
     record.uniqueID = fourCharacterId('K', 'v', 'B', 'k');

@@ -65,6 +65,8 @@ const BrokenVariant kBrokenVariants[] = {
     {"broken-null-callbacks", "entry-point", "null dispatcher"},
     {"broken-absurd-counts", "entry-point", "absurd parameter count 1000000000"},
     {"broken-garbage-answers", "unknown-opcodes", "answered 1588444911"},
+    {"broken-subnormal-slowdown", "subnormal-speed", "times as long as normal input", true},
+    {"broken-mono-writes-second-output", "null-second-output", "the plug-in crashed the process", true},
 #if defined(_WIN32)
     // Editor checks run where kvhost has a window layer.
     {"broken-crash-on-second-editor-open", "editor-open-twice", "the plug-in crashed the process"},
@@ -99,11 +101,12 @@ TEST(ValidateGoodPlugins, KestrovanelPassesEveryLevel)
 }
 
 #if !defined(_WIN32)
-// Debian's packages of plug-ins made with other frameworks, the ones a user here would load.
+// Debian's packages of plug-ins made with other frameworks, the ones a user here would load;
+// MaBitcrush has one input and two outputs.
 TEST(ValidateGoodPlugins, DebianPluginsPassTheHostCompatibilityLevel)
 {
     const char* const plugins[] = {"/usr/lib/lxvst/DragonflyRoomReverb-vst.so", "/usr/lib/vst/3BandEQ-vst.so",
-                                   "/usr/lib/vst/MVerb-vst.so"};
+                                   "/usr/lib/vst/MVerb-vst.so", "/usr/lib/vst/MaBitcrush-vst.so"};
     for (const char* plugin : plugins) {
         if (!std::filesystem::exists(plugin))
             GTEST_SKIP() << plugin << " is absent: install dragonfly-reverb-vst and dpf-plugins-vst (tools/bootstrap)";

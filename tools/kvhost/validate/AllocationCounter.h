@@ -1,9 +1,9 @@
 // Counts heap allocations made through the C++ allocator on the calling thread while a watch
-// lives. Where the plug-in's allocator is kvhost's own (Linux, where the library binds to the
-// program's operator new), this sees the plug-in's allocations too.
+// lives: those of code linked into the program, and on Linux those of a loaded plug-in too,
+// whose operator new binds to the program's.
 #pragma once
 
-// False where the plug-in carries its own runtime and allocator (the Windows DLLs).
+// False where a loaded plug-in carries its own runtime and allocator (the Windows DLLs).
 bool allocationsObservable();
 
 class AllocationWatch {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <random>
+#include <vector>
 
 namespace {
 constexpr float kSampleRates[] = {44100.0f, 48000.0f, 96000.0f};
@@ -100,6 +101,29 @@ CheckResult checkProcessInPlace(const CheckContext& context)
     inPlace->processBlock(shared.pointers(), shared.pointers(), frames);
     if (!shared.sameSamples(first.outputs))
         return CheckResult::failed("processing in place gives other output than separate buffers");
+    return CheckResult::passed();
+}
+
+// Hosts that feed a one-input plug-in from a mono track may leave the second output null.
+CheckResult checkNullSecondOutput(const CheckContext& context)
+{
+    const auto instance = context.subject.create();
+    const AEffect& effect = instance->effect();
+    if (effect.numInputs != 1)
+        return CheckResult::skipped("the plug-in declares " + std::to_string(effect.numInputs) + " inputs, not one");
+    const int32 frames = 256;
+    instance->resume(kSampleRates[0], frames);
+    EffectBuffers buffers(*instance, frames);
+    std::vector<float*> outputs(std::max<std::size_t>(static_cast<std::size_t>(buffers.outputs.channels()), 2));
+    std::copy(buffers.outputs.pointers(), buffers.outputs.pointers() + buffers.outputs.channels(), outputs.begin());
+    outputs[1] = nullptr;
+    fillSignal(buffers.inputs, SignalKind::noise, 0, kSampleRates[0], context.seed);
+    instance->processBlock(buffers.inputs.pointers(), outputs.data(), frames);
+    instance->suspend();
+    if (std::string fault = buffers.outputs.guardFault(); !fault.empty())
+        return CheckResult::failed("output " + fault);
+    if (std::string fault = buffers.outputs.sampleFault(true); !fault.empty())
+        return CheckResult::failed(fault + " with the second output null");
     return CheckResult::passed();
 }
 

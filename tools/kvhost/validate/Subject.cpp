@@ -7,15 +7,6 @@
 namespace {
 constexpr intptr kHostVstVersion = 2400;
 std::atomic<intptr> hostVersionAnswer{kHostVstVersion};
-
-PluginEntryProc findEntry(const PluginModule& module)
-{
-    // Linux plug-ins often export only the oldest name, "main"; hosts accept it.
-    for (const char* name : {"VSTPluginMain", "MAIN", "main"})
-        if (PluginEntryProc entry = module.entryPoint(name))
-            return entry;
-    return nullptr;
-}
 } // namespace
 
 intptr validationHostCallback(AEffect* /*effect*/, int32 opcode, int32 /*index*/, intptr /*value*/, void* /*ptr*/, float /*opt*/)
@@ -80,11 +71,12 @@ void Instance::processBlock(float** inputs, float** outputs, int32 frames) const
         return;
     }
     for (int32 c = 0; c < record->numOutputs; ++c)
-        std::fill(outputs[c], outputs[c] + frames, 0.0f);
+        if (outputs[c] != nullptr)
+            std::fill(outputs[c], outputs[c] + frames, 0.0f);
     record->process(record, inputs, outputs, frames);
 }
 
-Subject::Subject(const std::string& path) : libraryPath(path), module(path), entry(findEntry(module))
+Subject::Subject(const std::string& path) : libraryPath(path), module(path), entry(module.pluginEntry())
 {
     if (entry == nullptr) {
         problem = "no VSTPluginMain, MAIN or main entry point";

@@ -7,6 +7,8 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kSweepStartHz = 20.0;
 constexpr double kSweepOctavesPerSecond = 5.0;
+// Below the smallest normal float (about 1.18e-38), so nearly every sample is subnormal.
+constexpr float kSubnormalScale = 1e-39f;
 } // namespace
 
 const char* signalName(SignalKind kind)
@@ -15,6 +17,7 @@ const char* signalName(SignalKind kind)
     case SignalKind::noise: return "noise";
     case SignalKind::silence: return "silence";
     case SignalKind::sweep: return "sweep";
+    case SignalKind::subnormalNoise: return "subnormal noise";
     }
     return "signal";
 }
@@ -29,8 +32,9 @@ void fillSignal(AudioBlock& block, SignalKind kind, std::int64_t position, float
         const double phase = 2.0 * kPi * kSweepStartHz * (std::exp2(kSweepOctavesPerSecond * seconds) - 1.0)
                              / (kSweepOctavesPerSecond * std::log(2.0));
         for (int32 c = 0; c < block.channels(); ++c)
-            block.channel(c)[i] = kind == SignalKind::noise   ? noise(random)
-                                  : kind == SignalKind::sweep ? static_cast<float>(0.8 * std::sin(phase))
-                                                              : 0.0f;
+            block.channel(c)[i] = kind == SignalKind::noise            ? noise(random)
+                                  : kind == SignalKind::subnormalNoise ? noise(random) * kSubnormalScale
+                                  : kind == SignalKind::sweep          ? static_cast<float>(0.8 * std::sin(phase))
+                                                                       : 0.0f;
     }
 }

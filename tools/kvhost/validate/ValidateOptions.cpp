@@ -1,6 +1,7 @@
 #include "ValidateOptions.h"
 
 #include "Check.h"
+#include "../NumberArguments.h"
 
 namespace {
 constexpr int kLowestLevel = 1;
@@ -10,18 +11,8 @@ long number(const Arguments& arguments, std::size_t& i, long lowest, long highes
 {
     if (i + 1 >= arguments.size())
         throw UsageError(arguments[i] + " needs a number");
-    const std::string& text = arguments[++i];
-    std::size_t used = 0;
-    long value = 0;
-    try {
-        value = std::stol(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != text.size() || text.empty() || value < lowest || value > highest)
-        throw UsageError(arguments[i - 1] + " takes a number from " + std::to_string(lowest) + " to "
-                         + std::to_string(highest) + ", not '" + text + "'");
-    return value;
+    ++i;
+    return wholeNumberArgument(arguments[i], arguments[i - 1], lowest, highest);
 }
 } // namespace
 

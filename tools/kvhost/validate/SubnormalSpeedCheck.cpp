@@ -1,0 +1,71 @@
+// Level 8: subnormal input must not slow processing down, as it does where a plug-in's
+// arithmetic falls into the processor's slow path for such numbers (a stall a host hears as
+// dropouts when a track fades to silence).
+#include "Checks.h"
+
+#include "BlockJudge.h"
+#include "TestSignal.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+namespace {
+constexpr float kSampleRate = 44100.0f;
+constexpr int32 kBlockFrames = 256;
+constexpr int kBlocksPerRound = 64;
+constexpr int kRounds = 15;
+// A busy machine can slow a whole measurement; only a slowdown every attempt sees counts.
+constexpr int kAttempts = 3;
+constexpr double kAllowedSlowdown = 1.5;
+
+struct FedInstance {
+    FedInstance(const Subject& subject, SignalKind signal, std::uint32_t seed)
+        : instance(subject.create()), buffers(*instance, kBlockFrames)
+    {
+        instance->resume(kSampleRate, kBlockFrames);
+        fillSignal(buffers.inputs, signal, 0, kSampleRate, seed);
+    }
+    ~FedInstance() { instance->suspend(); }
+
+    double roundSeconds()
+    {
+        const auto start = std::chrono::steady_clock::now();
+        for (int b = 0; b < kBlocksPerRound; ++b)
+            instance->processBlock(buffers.inputs.pointers(), buffers.outputs.pointers(), kBlockFrames);
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+
+    std::unique_ptr<Instance> instance;
+    EffectBuffers buffers;
+};
+
+// The fastest round of each, alternating so that other load on the machine meets both alike.
+// Each instance keeps its own input, so a plug-in with state (a reverb's tail) holds subnormal
+// numbers in it too.
+double slowdown(FedInstance& normal, FedInstance& subnormal)
+{
+    double fastestNormal = 1e30;
+    double fastestSubnormal = 1e30;
+    for (int round = 0; round < kRounds; ++round) {
+        fastestNormal = std::min(fastestNormal, normal.roundSeconds());
+        fastestSubnormal = std::min(fastestSubnormal, subnormal.roundSeconds());
+    }
+    return fastestSubnormal / std::max(fastestNormal, 1e-12);
+}
+} // namespace
+
+CheckResult checkSubnormalSpeed(const CheckContext& context)
+{
+    FedInstance normal(context.subject, SignalKind::noise, context.seed);
+    FedInstance subnormal(context.subject, SignalKind::subnormalNoise, context.seed);
+    double ratio = 0.0;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        ratio = slowdown(normal, subnormal);
+        if (ratio <= kAllowedSlowdown)
+            break;
+    }
+    char text[96];
+    std::snprintf(text, sizeof text, "subnormal input takes %.2f times as long as normal input", ratio);
+    return ratio > kAllowedSlowdown ? CheckResult::failed(text) : CheckResult::passed(text);
+}
