@@ -5,8 +5,8 @@
 
 #include "HostTypes.h"
 
-// Settings are read once per group of this many frames, so a parameter change made during a
-// block takes effect within at most this many samples.
+// The change count is checked once per group of this many frames, so a parameter change made
+// during a block takes effect within at most this many samples.
 constexpr int32 kSettingsGroupFrames = 16;
 constexpr int32 kShaperChannels = 2;
 
