@@ -5,8 +5,8 @@
 
 #include "HostTypes.h"
 
-// Settings are read once per group of this many frames, so a parameter change made during a
-// block takes effect within at most this many samples.
+// The change count is checked once per group of this many frames, so a parameter change made
+// during a block takes effect within at most this many samples.
 constexpr int32 kSettingsGroupFrames = 16;
 constexpr int32 kShaperChannels = 2;
 
@@ -20,9 +20,13 @@ struct GroupSettings {
     double output;
 };
 
-// Gives the settings in force now; called from the audio thread while others may change them.
+// Gives the settings in force now through a virtual call, for sources other than the effect's
+// own (EffectSettings); called from the audio thread while others may change them. changeCount
+// answers a number that differs from its last answer once the settings have changed, and is
+// asked before read, so the kernel reads and rebuilds only after a change.
 class GroupSettingsSource {
 public:
+    virtual uint32 changeCount() const = 0;
     virtual GroupSettings read() const = 0;
 
 protected:
@@ -35,7 +39,10 @@ struct StereoBuffers {
     int32 channels;
 };
 
-using BlockShaperProc = void (*)(const StereoBuffers& buffers, int32 frames, const GroupSettingsSource& settings);
+class EffectSettings;
+
+using BlockShaperProc = void (*)(const StereoBuffers& buffers, int32 frames, const EffectSettings& settings);
+using SourceBlockShaperProc = void (*)(const StereoBuffers& buffers, int32 frames, const GroupSettingsSource& settings);
 
 // The widest variant this processor and operating system can run.
 BlockShaperProc widestBlockShaper();

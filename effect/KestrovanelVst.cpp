@@ -1,6 +1,8 @@
 // Construction, parameters, identity and processing of the effect.
 #include "KestrovanelVst.h"
 
+#include "EffectSettings.h"
+
 #if defined(_WIN32)
 #include "kestrovanelGui.h"
 #endif
@@ -32,30 +34,6 @@ float normalised(float value)
         return 0.0f;
     return value > 1.0f ? 1.0f : value;
 }
-
-ShaperSettings settingsOf(const kestrovanel& shaper)
-{
-    return {shaper.getGain(), shaper.getShapeFactor()};
-}
-
-// What the block shaper reads once per group of frames: both waveshapers and the Output level.
-class EffectSettings final : public GroupSettingsSource {
-public:
-    EffectSettings(const kestrovanel& leftShaper, const kestrovanel& rightShaper, const std::atomic<float>& outputLevel)
-        : left(leftShaper), right(rightShaper), output(outputLevel)
-    {
-    }
-
-    GroupSettings read() const override
-    {
-        return {{settingsOf(left), settingsOf(right)}, output.load(std::memory_order_relaxed)};
-    }
-
-private:
-    const kestrovanel& left;
-    const kestrovanel& right;
-    const std::atomic<float>& output;
-};
 } // namespace
 
 AudioEffect* createEffectInstance(audioMasterCallback audioMaster)
@@ -63,7 +41,9 @@ AudioEffect* createEffectInstance(audioMasterCallback audioMaster)
     return new KestrovanelVst(audioMaster);
 }
 
-KestrovanelVst::KestrovanelVst(audioMasterCallback hostCallback)
+KestrovanelVst::KestrovanelVst(audioMasterCallback hostCallback) : KestrovanelVst(hostCallback, widestBlockShaper()) {}
+
+KestrovanelVst::KestrovanelVst(audioMasterCallback hostCallback, BlockShaperProc shaper)
     : AudioEffectX(hostCallback, kNumPrograms, kNumParams),
       programs(new kestrovanelProgram[kNumPrograms]),
       gainParam(0.0f),
@@ -73,7 +53,8 @@ KestrovanelVst::KestrovanelVst(audioMasterCallback hostCallback)
       rightShaper(new kestrovanel),
       gainLinear(0.0f),
       amountPercent(0.0f),
-      blockShaper(widestBlockShaper())
+      settingsChanges(0),
+      blockShaper(shaper)
 {
 #if defined(_WIN32)
     // The base deletes its editor. Other platforms have no window backend for a panel yet.
@@ -107,6 +88,7 @@ void KestrovanelVst::setParameter(int32 index, float value)
         value = normalised(value);
         currentProgram().output = value;
         outputParam.store(value, std::memory_order_relaxed);
+        settingsChanged();
         break;
     default:
         break;
@@ -122,6 +104,7 @@ void KestrovanelVst::SetGain(float value)
     gainLinear.store(linear, std::memory_order_relaxed);
     leftShaper->SetGain(linear);
     rightShaper->SetGain(linear);
+    settingsChanged();
 }
 
 void KestrovanelVst::SetAmount(float value)
@@ -133,6 +116,7 @@ void KestrovanelVst::SetAmount(float value)
     amountPercent.store(percent, std::memory_order_relaxed);
     leftShaper->SetAmount(percent / 100.0);
     rightShaper->SetAmount(percent / 100.0);
+    settingsChanged();
 }
 
 float KestrovanelVst::getParameter(int32 index)
@@ -221,5 +205,5 @@ void KestrovanelVst::processReplacing(float** inputs, float** outputs, int32 sam
         return;
     const bool stereo = outputs[1] != nullptr;
     const StereoBuffers buffers{{inputs[0], stereo ? inputs[1] : nullptr}, {outputs[0], outputs[1]}, stereo ? 2 : 1};
-    blockShaper(buffers, sampleFrames, EffectSettings(*leftShaper, *rightShaper, outputParam));
+    blockShaper(buffers, sampleFrames, EffectSettings(*leftShaper, *rightShaper, outputParam, settingsChanges));
 }

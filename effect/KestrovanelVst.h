@@ -17,6 +17,8 @@ constexpr int32 kNumPrograms = 6;
 class KestrovanelVst : public AudioEffectX {
 public:
     explicit KestrovanelVst(audioMasterCallback hostCallback);
+    // With a given vector width instead of the widest, for the benchmark's comparisons.
+    KestrovanelVst(audioMasterCallback hostCallback, BlockShaperProc shaper);
     ~KestrovanelVst() override;
 
     void processReplacing(float** inputs, float** outputs, int32 sampleFrames) override;
@@ -40,6 +42,7 @@ public:
 
 private:
     kestrovanelProgram& currentProgram() { return programs[curProgram]; }
+    void settingsChanged() { settingsChanges.fetch_add(1, std::memory_order_release); }
 
     std::unique_ptr<kestrovanelProgram[]> programs;
     // Set from the host's user-interface or automation thread while the audio thread reads them.
@@ -50,5 +53,8 @@ private:
     std::unique_ptr<kestrovanel> rightShaper;
     std::atomic<float> gainLinear;
     std::atomic<float> amountPercent;
+    // Bumped after every write of a setting processing reads, so the block shaper can tell in one
+    // load whether anything changed since its last group.
+    std::atomic<uint32> settingsChanges;
     const BlockShaperProc blockShaper;
 };

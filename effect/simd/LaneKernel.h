@@ -1,16 +1,25 @@
-// The block shaper written once over a set of lane operations (Lanes: a vector of doubles, its
-// mask type and operations). Each instruction-set file instantiates it with its own Lanes
-// declared in an anonymous namespace, so every instantiation stays inside its file and code
-// built for a wider set never serves a caller on a narrower processor.
+// The block shaper written once over a set of lane operations (Lanes: a vector of doubles and
+// its operations, from simd/*Lanes.h). Each instruction-set file instantiates it for the
+// effect's own settings and for any GroupSettingsSource.
 #pragma once
 
 #include "BlockShaper.h"
 
+// Everything below is inlined into the one function per width and settings source, so a block
+// costs one call (and on 64-bit Windows one save of the callee-saved vector registers).
+#define KV_INLINE inline __attribute__((always_inline))
+
 namespace lanekernel {
+
+// An infinite g would make the denominator infinite (or NaN, times a zero shape factor) and the
+// quotient NaN instead of the bound. Capping |g| in the denominator alone keeps it finite; for a
+// g beyond the cap the quotient only grows, and the curve already exceeds 1 for any g above 1,
+// so the clamp gives the same bound. A NaN g still gives NaN.
+constexpr double kDenominatorLimit = 4294967296.0;
 
 template <class Lanes>
 struct Constants {
-    Constants(const ShaperSettings& shaper, double outputLevel)
+    KV_INLINE Constants(const ShaperSettings& shaper, double outputLevel)
         : gain(Lanes::broadcast(shaper.gain)),
           shapeFactor(Lanes::broadcast(shaper.shapeFactor)),
           shapeFactorPlusOne(Lanes::broadcast(shaper.shapeFactor + 1.0)),
@@ -21,59 +30,123 @@ struct Constants {
     typename Lanes::Vector shapeFactor;
     typename Lanes::Vector shapeFactorPlusOne;
     typename Lanes::Vector output;
-    typename Lanes::Vector one = Lanes::broadcast(1.0);
-    typename Lanes::Vector zero = Lanes::broadcast(0.0);
-    typename Lanes::Vector lowerBound = Lanes::broadcast(-1.0);
-    typename Lanes::Vector upperBound = Lanes::broadcast(0.5);
 };
 
 // Everything stays in double until the final rounding: a float product is exact in double, so
 // rounding it once gives the float multiplication's result, and no single-precision operation
-// ever sees a subnormal operand (those are slow on some processors).
+// ever sees a subnormal operand (those are slow on some processors). max and min answer their
+// second operand when one is NaN, so NaN passes both clamps.
 template <class Lanes>
-typename Lanes::Vector shape(typename Lanes::Vector x, const Constants<Lanes>& c)
+KV_INLINE typename Lanes::Vector shape(typename Lanes::Vector x, const Constants<Lanes>& c)
 {
     const auto g = Lanes::roundToFloat(Lanes::mul(x, c.gain));
+    const auto magnitude = Lanes::min(Lanes::broadcast(kDenominatorLimit), Lanes::abs(g));
     const auto quotient = Lanes::div(Lanes::mul(c.shapeFactorPlusOne, g),
-                                     Lanes::add(c.one, Lanes::mul(c.shapeFactor, Lanes::abs(g))));
-    // Infinity over infinity for a huge g: the curve's limit lies beyond the clamp.
-    const auto overflowed = Lanes::andNot(Lanes::isNaN(g), Lanes::isNaN(quotient));
-    const auto bound = Lanes::select(Lanes::greaterThan(g, c.zero), c.upperBound, c.lowerBound);
-    const auto y = Lanes::roundToFloat(Lanes::select(overflowed, bound, quotient));
-    // max and min answer their second operand when one is NaN, so NaN passes the clamp.
-    const auto clamped = Lanes::min(c.upperBound, Lanes::max(c.lowerBound, y));
+                                     Lanes::add(Lanes::broadcast(1.0), Lanes::mul(c.shapeFactor, magnitude)));
+    const auto y = Lanes::roundToFloat(quotient);
+    const auto clamped = Lanes::min(Lanes::broadcast(0.5), Lanes::max(Lanes::broadcast(-1.0), y));
     return Lanes::mul(clamped, c.output);
 }
 
+// Whole vectors only: count is a multiple of the width, and a constant for full groups, so the
+// loop unrolls into straight code for a group, at -O2 as well.
 template <class Lanes>
-void shapeRun(const float* input, float* output, int32 count, const Constants<Lanes>& c)
+KV_INLINE void shapeVectors(const float* input, float* output, int32 count, const Constants<Lanes>& c)
 {
-    int32 i = 0;
-    for (; i + Lanes::kWidth <= count; i += Lanes::kWidth)
+#pragma GCC unroll 8
+    for (int32 i = 0; i < count; i += Lanes::kWidth)
         Lanes::store(output + i, shape(Lanes::load(input + i), c));
-    if (i == count)
-        return;
-    // The last few samples go through a padded vector rather than a scalar path, so there is
-    // one arithmetic only.
-    float padded[Lanes::kWidth] = {};
-    for (int32 j = i; j < count; ++j)
-        padded[j - i] = input[j];
-    Lanes::store(padded, shape(Lanes::load(padded), c));
-    for (int32 j = i; j < count; ++j)
-        output[j] = padded[j - i];
 }
 
+// The last few samples go through a padded vector rather than a scalar path, so there is one
+// arithmetic only.
 template <class Lanes>
-void shapeBlock(const StereoBuffers& buffers, int32 frames, const GroupSettingsSource& source)
+KV_INLINE void shapeTail(const float* input, float* output, int32 count, const Constants<Lanes>& c)
 {
-    for (int32 start = 0; start < frames; start += kSettingsGroupFrames) {
-        const int32 count = frames - start < kSettingsGroupFrames ? frames - start : kSettingsGroupFrames;
-        const GroupSettings settings = source.read();
-        for (int32 channel = 0; channel < buffers.channels; ++channel) {
-            const Constants<Lanes> constants(settings.channel[channel], settings.output);
-            shapeRun(buffers.inputs[channel] + start, buffers.outputs[channel] + start, count, constants);
-        }
+    float padded[Lanes::kWidth] = {};
+    for (int32 j = 0; j < count; ++j)
+        padded[j] = input[j];
+    Lanes::store(padded, shape(Lanes::load(padded), c));
+    for (int32 j = 0; j < count; ++j)
+        output[j] = padded[j];
+}
+
+// One channel's frames from start on, count of them: whole vectors, then a padded one.
+template <class Lanes>
+KV_INLINE void shapeChannel(const float* input, float* output, int32 count, const Constants<Lanes>& constants)
+{
+    const int32 vectorFrames = count - count % Lanes::kWidth;
+    shapeVectors(input, output, vectorFrames, constants);
+    if (vectorFrames != count)
+        shapeTail(input + vectorFrames, output + vectorFrames, count - vectorFrames, constants);
+}
+
+// Asks for the change count every group of frames and reads the settings and rebuilds the
+// vectors only when it moved: one load and a compare on the integer side, which the vector loop
+// leaves idle.
+template <class Lanes, class Source>
+class GroupConstants {
+public:
+    // The count is taken before the read, so a change landing in between shows as a new count.
+    KV_INLINE explicit GroupConstants(const Source& settingsSource)
+        : GroupConstants(settingsSource, settingsSource.changeCount())
+    {
     }
+
+    KV_INLINE void refresh()
+    {
+        const uint32 changes = source.changeCount();
+        if (changes == seenChanges)
+            return;
+        seenChanges = changes;
+        const GroupSettings settings = source.read();
+        left = Constants<Lanes>(settings.channel[0], settings.output);
+        right = Constants<Lanes>(settings.channel[1], settings.output);
+    }
+
+    const Source& source;
+    uint32 seenChanges;
+    Constants<Lanes> left;
+    Constants<Lanes> right;
+
+private:
+    KV_INLINE GroupConstants(const Source& settingsSource, uint32 changes)
+        : GroupConstants(settingsSource, changes, settingsSource.read())
+    {
+    }
+
+    KV_INLINE GroupConstants(const Source& settingsSource, uint32 changes, const GroupSettings& settings)
+        : source(settingsSource), seenChanges(changes), left(settings.channel[0], settings.output),
+          right(settings.channel[1], settings.output)
+    {
+    }
+};
+
+template <class Lanes, class Source>
+KV_INLINE void shapeGroup(const StereoBuffers& buffers, int32 start, int32 count, const GroupConstants<Lanes, Source>& constants)
+{
+    shapeChannel(buffers.inputs[0] + start, buffers.outputs[0] + start, count, constants.left);
+    if (buffers.channels == kShaperChannels)
+        shapeChannel(buffers.inputs[1] + start, buffers.outputs[1] + start, count, constants.right);
+}
+
+template <class Lanes, class Source>
+void shapeBlock(const StereoBuffers& buffers, int32 frames, const Source& source)
+{
+    static_assert(kSettingsGroupFrames % Lanes::kWidth == 0, "a full group is whole vectors");
+    const StereoBuffers local = buffers;
+    GroupConstants<Lanes, Source> constants(source);
+    const int32 fullGroupFrames = frames - frames % kSettingsGroupFrames;
+    for (int32 start = 0; start < fullGroupFrames; start += kSettingsGroupFrames) {
+        if (start != 0)
+            constants.refresh();
+        shapeGroup(local, start, kSettingsGroupFrames, constants);
+    }
+    if (fullGroupFrames == frames)
+        return;
+    if (fullGroupFrames != 0)
+        constants.refresh();
+    shapeGroup(local, fullGroupFrames, frames - fullGroupFrames, constants);
 }
 
 } // namespace lanekernel

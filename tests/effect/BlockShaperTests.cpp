@@ -18,7 +18,7 @@ namespace {
 struct Variant {
     const char* name;
     const char* feature;
-    BlockShaperProc shape;
+    SourceBlockShaperProc shape;
 };
 
 const Variant kVariants[] = {
@@ -38,10 +38,13 @@ bool supported(const Variant& variant)
     return __builtin_cpu_supports("sse2");
 }
 
-// Counts its reads and lowers the output level at each one.
+// Counts its reads and lowers the output level at each one; its count moves every time it is
+// asked, so every group reads.
 class SteppedSettings final : public GroupSettingsSource {
 public:
     SteppedSettings(ShaperSettings shaper, float firstOutput) : settings{{shaper, shaper}, firstOutput} {}
+
+    uint32 changeCount() const override { return ++changes; }
 
     GroupSettings read() const override
     {
@@ -53,7 +56,53 @@ public:
 
     mutable GroupSettings settings;
     mutable int reads = 0;
+    mutable uint32 changes = 0;
 };
+
+// Hands out one prepared settings record per group, then keeps the last; the count moves only
+// when the record does, as the effect's does.
+class ScriptedSettings final : public GroupSettingsSource {
+public:
+    explicit ScriptedSettings(std::vector<GroupSettings> script) : groups(std::move(script)) {}
+
+    uint32 changeCount() const override
+    {
+        const std::size_t group = std::min(asked++, groups.size() - 1);
+        if (group != 0 && std::memcmp(&groups[group], &groups[group - 1], sizeof(GroupSettings)) != 0)
+            ++changes;
+        current = group;
+        return changes;
+    }
+    GroupSettings read() const override { return groups[current]; }
+
+private:
+    std::vector<GroupSettings> groups;
+    mutable std::size_t asked = 0;
+    mutable std::size_t current = 0;
+    mutable uint32 changes = 0;
+};
+
+// A waveshaper's gain and amount as the effect sets them.
+struct Knobs {
+    double gain;
+    double amount;
+};
+
+ShaperSettings shaperSettings(const Knobs& knobs)
+{
+    kestrovanel shaper;
+    shaper.SetGain(knobs.gain);
+    shaper.SetAmount(knobs.amount);
+    return {shaper.getGain(), shaper.getShapeFactor()};
+}
+
+float scalarResult(const Knobs& knobs, float sample, double output)
+{
+    kestrovanel shaper;
+    shaper.SetGain(knobs.gain);
+    shaper.SetAmount(knobs.amount);
+    return shaper.forSample(sample) * static_cast<float>(output);
+}
 
 bool sameResult(float a, float b)
 {
@@ -137,6 +186,62 @@ TEST_P(BlockShaperVariant, ReadsTheSettingsOncePerGroupOfFrames)
     EXPECT_EQ(settings.reads, 7);
     for (std::size_t i = 0; i < samples.size(); ++i)
         EXPECT_EQ(shaped[i], 0.25f * static_cast<float>(std::pow(0.5, static_cast<double>(i / kSettingsGroupFrames)))) << i;
+}
+
+// Each group may change one setting of one channel; every change must show from its group on,
+// and an unchanged record must keep what the group before used.
+TEST_P(BlockShaperVariant, FollowsAChangeOfAnySettingFromTheNextGroupOn)
+{
+    struct Group {
+        Knobs left;
+        Knobs right;
+        double output;
+    };
+    const Knobs plain{2.0, 0.2};
+    const Knobs louder{8.0, 0.2};
+    const Knobs harder{2.0, 0.9};
+    const std::vector<Group> groups = {{plain, plain, 1.0},    {louder, plain, 1.0},  {louder, harder, 1.0},
+                                       {louder, harder, 0.25}, {plain, harder, 0.25}, {plain, plain, 0.25},
+                                       {plain, plain, 0.25}};
+    std::vector<GroupSettings> script;
+    for (const Group& group : groups)
+        script.push_back({{shaperSettings(group.left), shaperSettings(group.right)}, group.output});
+    ScriptedSettings settings(script);
+    const int32 frames = static_cast<int32>(groups.size()) * kSettingsGroupFrames - 3;
+    std::vector<float> left(static_cast<std::size_t>(frames));
+    std::vector<float> right(left.size());
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        left[i] = 0.05f * static_cast<float>(i % 7) - 0.1f;
+        right[i] = -left[i];
+    }
+    std::vector<float> leftOut(left.size());
+    std::vector<float> rightOut(left.size());
+    const StereoBuffers buffers{{left.data(), right.data()}, {leftOut.data(), rightOut.data()}, 2};
+    GetParam().shape(buffers, frames, settings);
+
+    for (int32 i = 0; i < frames; ++i) {
+        const Group& group = groups[static_cast<std::size_t>(i / kSettingsGroupFrames)];
+        ASSERT_TRUE(sameResult(leftOut[i], scalarResult(group.left, left[i], group.output))) << "frame " << i;
+        ASSERT_TRUE(sameResult(rightOut[i], scalarResult(group.right, right[i], group.output))) << "frame " << i;
+    }
+}
+
+// A gained sample beyond the float range must meet the clamp's bound, not infinity over
+// infinity, at every hardness including none.
+TEST_P(BlockShaperVariant, BoundsSamplesThatOverflowTheGainAtEveryAmount)
+{
+    const float huge[] = {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(), 3e38f, -3e38f,
+                          1e36f, -1e36f, std::numeric_limits<float>::quiet_NaN(), 0.5f};
+    for (double amount : {0.0, 1e-7, 0.5, 0.99}) {
+        const Knobs knobs{1000.0, amount};
+        const ShaperSettings shaper = shaperSettings(knobs);
+        ScriptedSettings settings({{{shaper, shaper}, 0.5}});
+        std::vector<float> shaped(std::size(huge));
+        const StereoBuffers buffers{{huge, nullptr}, {shaped.data(), nullptr}, 1};
+        GetParam().shape(buffers, static_cast<int32>(std::size(huge)), settings);
+        for (std::size_t i = 0; i < std::size(huge); ++i)
+            EXPECT_TRUE(sameResult(shaped[i], scalarResult(knobs, huge[i], 0.5))) << "amount " << amount << " in " << huge[i];
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWidth, BlockShaperVariant, ::testing::ValuesIn(kVariants), variantName);
