@@ -75,7 +75,8 @@ CFrame::~CFrame()
     if (defaultCursor == nullptr)
         defaultCursor = platform::getCurrentCursor();
     platform::setCurrentCursor(defaultCursor);
-    setDropActive(false);
+    dropTarget.reset();
+    dropActive = false;
     if (frameContext != nullptr) {
         frameContext->forget();
         frameContext = nullptr;
@@ -566,15 +567,18 @@ void CFrame::setCursor(CCursorType type)
     platform::setCurrentCursor(cursor != nullptr ? cursor : defaultCursor);
 }
 
-// FIXME: the drop target arrives with drag and drop; until then only the state is kept.
+// The old registration goes first: a window takes one drop target at a time.
 bool CFrame::setDropActive(bool active)
 {
     if (!dropActive && !active)
         return true;
     if (getPlatformWindow() == nullptr)
         return false;
-    dropActive = active;
-    return true;
+    dropTarget.reset();
+    if (active)
+        dropTarget = platform::registerDropTarget(getPlatformWindow(), *this);
+    dropActive = dropTarget != nullptr;
+    return dropActive == active;
 }
 
 bool CFrame::isTypeOf(const char* type) const

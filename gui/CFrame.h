@@ -13,6 +13,7 @@
 namespace VSTGUI {
 
 namespace platform {
+class DropRegistration;
 class FrameWindow;
 }
 
@@ -124,6 +125,7 @@ private:
     bool dragAndDropInitialized = false;
     FrameWindowMessages windowMessages;
     std::unique_ptr<platform::FrameWindow> window;
+    std::unique_ptr<platform::DropRegistration> dropTarget;
 };
 
 } // namespace VSTGUI

@@ -1,5 +1,7 @@
 #include "FrameWindowMessages.h"
 
+#include "platform/FrameWindow.h"
+
 #include "CFrame.h"
 #include "COffscreenContext.h"
 
@@ -38,8 +40,11 @@ void FrameWindowMessages::wheelTurned(const CPoint& where, float distance)
     context->forget();
 }
 
+// The drop target goes while the window still exists: OLE revokes only a living window.
 void FrameWindowMessages::windowDestroyed()
 {
+    frame.dropTarget.reset();
+    frame.dropActive = false;
     frame.setOpenFlag(false);
     frame.systemWindow = nullptr;
 }

@@ -12,6 +12,10 @@
 #include <memory>
 #include <string>
 
+namespace VSTGUI {
+class CFrame;
+}
+
 namespace VSTGUI::platform {
 
 // [SECTION] The frame's window
@@ -68,5 +72,15 @@ void setCurrentCursor(void* cursor);
 // False when it failed; then it must not be undone, or the host's own setup would be.
 bool initializeDragAndDrop();
 void uninitializeDragAndDrop();
+
+// The window hands the drags over it to the frame while the object lives. Its destruction
+// stops the delivery at once, even to a drag loop that still holds the platform's target.
+class DropRegistration {
+public:
+    virtual ~DropRegistration() = default;
+};
+
+// Null when drops cannot be received here or the platform refused the registration.
+std::unique_ptr<DropRegistration> registerDropTarget(void* window, CFrame& frame);
 
 } // namespace VSTGUI::platform
