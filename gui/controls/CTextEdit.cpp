@@ -148,7 +148,7 @@ void CTextEdit::takeFocus(CDrawContext* context)
     returnPressed = false;
     if (editField != nullptr || parentFrame == nullptr)
         return;
-    editField = platform::createTextField(parentFrame->getSystemWindow(), fieldRect(context), text, fieldLook(), *this);
+    editField = platform::createTextField(parentFrame->getPlatformWindow(), fieldRect(context), text, fieldLook(), *this);
 }
 
 void CTextEdit::textFieldReturnPressed()

@@ -54,12 +54,7 @@ public:
         DeleteObject(brush);
     }
 
-    std::string getText() const override
-    {
-        char buffer[kTextFieldMaxChars + 1] = {};
-        GetWindowTextA(window, buffer, static_cast<int>(sizeof buffer));
-        return buffer;
-    }
+    std::string getText() const override { return IsWindow(window) ? readText() : textAtDestruction; }
 
     HBRUSH color(HDC dc) const
     {
@@ -85,6 +80,10 @@ public:
             if (wParam == '\r')
                 return 0;
             break;
+        case WM_DESTROY:
+            // Gone with the frame's window: its text is still the edit's result.
+            textAtDestruction = readText();
+            break;
         case WM_KILLFOCUS:
             if (events != nullptr) {
                 const HWND self = window;
@@ -100,6 +99,13 @@ public:
     }
 
 private:
+    std::string readText() const
+    {
+        char buffer[kTextFieldMaxChars + 1] = {};
+        GetWindowTextA(window, buffer, static_cast<int>(sizeof buffer));
+        return buffer;
+    }
+
     HWND window;
     HFONT font;
     HBRUSH brush;
@@ -107,6 +113,7 @@ private:
     COLORREF backColor;
     TextFieldEvents* events;
     WNDPROC previousProcedure = nullptr;
+    std::string textAtDestruction;
 };
 
 LRESULT CALLBACK fieldProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
