@@ -114,10 +114,13 @@ bool CControl::isDoubleClick()
 
 bool CControl::modifierClickTaken(CDrawContext* context, std::int32_t button)
 {
-    if ((button & kMouseLeft) != 0 && (button & kModifierKeys) != 0 && listener != nullptr
-        && listener->controlModifierClicked(context, this, button) != 0)
-        return true;
-    return checkDefaultValue(context, button);
+    return listenerTookModifierClick(context, button) || checkDefaultValue(context, button);
+}
+
+bool CControl::listenerTookModifierClick(CDrawContext* context, std::int32_t button)
+{
+    return (button & kMouseLeft) != 0 && (button & kModifierKeys) != 0 && listener != nullptr
+        && listener->controlModifierClicked(context, this, button) != 0;
 }
 
 void CControl::notifyIfChanged(CDrawContext* context)

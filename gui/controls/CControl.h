@@ -60,6 +60,8 @@ protected:
     // A left click with a modifier goes first to the listener, then to the default-value
     // check; true when one of them took it and the control's own gesture must not start.
     bool modifierClickTaken(CDrawContext* context, std::int32_t button);
+    // The listener's half of that: true when it took a left click with a modifier.
+    bool listenerTookModifierClick(CDrawContext* context, std::int32_t button);
     // The listener hears of a change only when the value differs from the one drawn last.
     void notifyIfChanged(CDrawContext* context);
     // A one-step change (wheel, key) is a whole gesture of its own.

@@ -3,6 +3,7 @@
 #include "../FrameWindow.h"
 #include "FrameWindowClass.h"
 #include "ModuleInstance.h"
+#include "Win32TextField.h"
 
 #include <windows.h>
 #include <windowsx.h>
@@ -96,6 +97,10 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
     case WM_MOUSEWHEEL:
         frameWindow->wheelTurned(wParam, lParam);
+        break;
+    case WM_CTLCOLOREDIT:
+        if (const HBRUSH brush = colorTextField(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+            return reinterpret_cast<LRESULT>(brush);
         break;
     default:
         break;
