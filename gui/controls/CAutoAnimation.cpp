@@ -44,13 +44,7 @@ void CAutoAnimation::draw(CDrawContext* context)
 
 void CAutoAnimation::mouse(CDrawContext* context, CPoint& /*where*/, std::int32_t button)
 {
-    if (!mouseEnabled || context == nullptr)
-        return;
-    if (button == -1)
-        button = context->getMouseButtons();
-    if (listenerTookModifierClick(context, button))
-        return;
-    if ((button & kMouseLeft) == 0)
+    if (!leftClickLeftToControl(context, button))
         return;
     value = 0.0f;
     setDirty(true);

@@ -122,6 +122,15 @@ bool CControl::modifierClickTaken(CDrawContext* context, std::int32_t button)
     return checkDefaultValue(context, button);
 }
 
+bool CControl::leftClickLeftToControl(CDrawContext* context, std::int32_t& button)
+{
+    if (!mouseEnabled || context == nullptr)
+        return false;
+    if (button == -1)
+        button = context->getMouseButtons();
+    return !listenerTookModifierClick(context, button) && (button & kMouseLeft) != 0;
+}
+
 bool CControl::listenerTookModifierClick(CDrawContext* context, std::int32_t button)
 {
     return (button & kModifierKeys) != 0 && listener != nullptr

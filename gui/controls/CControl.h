@@ -60,6 +60,10 @@ protected:
     // A left click with a modifier goes first to the listener, then to the default-value
     // check; true when one of them took it and the control's own gesture must not start.
     bool modifierClickTaken(CDrawContext* context, std::int32_t button);
+    // The start of the bitmap controls' gestures: false when the mouse is off, the listener
+    // took a click with a modifier (any button), or the left button is not held. Reads the
+    // buttons into button when it is -1.
+    bool leftClickLeftToControl(CDrawContext* context, std::int32_t& button);
     // Any click with a modifier offered to the listener only; true when it took the click.
     bool listenerTookModifierClick(CDrawContext* context, std::int32_t button);
     // The wheel moves the value by distance × wheelInc, a tenth of that with Shift; true

@@ -48,14 +48,8 @@ void CHorizontalSwitch::draw(CDrawContext* context)
 
 void CHorizontalSwitch::mouse(CDrawContext* context, CPoint& where, std::int32_t button)
 {
-    if (!mouseEnabled || context == nullptr)
-        return;
-    if (button == -1)
-        button = context->getMouseButtons();
     // Offered before the left-button test, so a right click with a modifier reaches it.
-    if (listenerTookModifierClick(context, button))
-        return;
-    if ((button & kMouseLeft) == 0)
+    if (!leftClickLeftToControl(context, button))
         return;
     if (checkDefaultValue(context, button))
         return;

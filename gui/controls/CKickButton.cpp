@@ -35,13 +35,7 @@ void CKickButton::draw(CDrawContext* context)
 
 void CKickButton::mouse(CDrawContext* context, CPoint& where, std::int32_t button)
 {
-    if (!mouseEnabled || context == nullptr)
-        return;
-    if (button == -1)
-        button = context->getMouseButtons();
-    if (listenerTookModifierClick(context, button))
-        return;
-    if ((button & kMouseLeft) == 0)
+    if (!leftClickLeftToControl(context, button))
         return;
     const float entry = value;
     const float pressed = entry == 0.0f ? 1.0f : 0.0f;

@@ -33,13 +33,7 @@ void CMovieButton::draw(CDrawContext* context)
 
 void CMovieButton::mouse(CDrawContext* context, CPoint& where, std::int32_t button)
 {
-    if (!mouseEnabled || context == nullptr)
-        return;
-    if (button == -1)
-        button = context->getMouseButtons();
-    if (listenerTookModifierClick(context, button))
-        return;
-    if ((button & kMouseLeft) == 0)
+    if (!leftClickLeftToControl(context, button))
         return;
     const float entry = value;
     const float toggled = entry == 0.0f ? 1.0f : 0.0f;

@@ -63,13 +63,7 @@ float CRockerSwitch::valueAt(const CPoint& where, float entry) const
 
 void CRockerSwitch::mouse(CDrawContext* context, CPoint& where, std::int32_t button)
 {
-    if (!mouseEnabled || context == nullptr)
-        return;
-    if (button == -1)
-        button = context->getMouseButtons();
-    if (listenerTookModifierClick(context, button))
-        return;
-    if ((button & kMouseLeft) == 0)
+    if (!leftClickLeftToControl(context, button))
         return;
     const float entry = value;
     beginEdit();
