@@ -1,5 +1,6 @@
 #include "CControl.h"
 
+#include "../CDrawContext.h"
 #include "../CFrame.h"
 #include "../platform/Platform.h"
 
@@ -14,6 +15,8 @@ constexpr std::int32_t kDefaultValueClick = kMouseLeft | kKeyControl;
 // Apple (command), never set on Windows but part of the modifier set.
 constexpr std::int32_t kKeyApple = 64;
 constexpr std::int32_t kModifierKeys = kKeyShift | kKeyControl | kKeyAlt | kKeyApple;
+// With Shift, the wheel and the arrow keys move a tenth of a step.
+constexpr float kFineStep = 0.1f;
 } // namespace
 
 CControl::CControl(const CRect& size, CControlListener* listener_, std::int32_t tag_, CBitmap* background_)
@@ -114,13 +117,69 @@ bool CControl::isDoubleClick()
 
 bool CControl::modifierClickTaken(CDrawContext* context, std::int32_t button)
 {
-    return listenerTookModifierClick(context, button) || checkDefaultValue(context, button);
+    if ((button & kMouseLeft) != 0 && listenerTookModifierClick(context, button))
+        return true;
+    return checkDefaultValue(context, button);
+}
+
+bool CControl::leftClickLeftToControl(CDrawContext* context, std::int32_t& button)
+{
+    if (!mouseEnabled || context == nullptr)
+        return false;
+    if (button == -1)
+        button = context->getMouseButtons();
+    return !listenerTookModifierClick(context, button) && (button & kMouseLeft) != 0;
 }
 
 bool CControl::listenerTookModifierClick(CDrawContext* context, std::int32_t button)
 {
-    return (button & kMouseLeft) != 0 && (button & kModifierKeys) != 0 && listener != nullptr
-        && listener->controlModifierClicked(context, this, button) != 0;
+    return (button & kModifierKeys) != 0 && listener != nullptr
+           && listener->controlModifierClicked(context, this, button) != 0;
+}
+
+bool CControl::stepByWheel(CDrawContext* context, float distance)
+{
+    if (!mouseEnabled)
+        return false;
+    const bool fine = context != nullptr && (context->getMouseButtons() & kKeyShift) != 0;
+    value += distance * (fine ? kFineStep * wheelInc : wheelInc);
+    bounceValue();
+    notifyStepIfChanged(context);
+    return true;
+}
+
+std::int32_t CControl::stepByArrowKey(VstKeyCode& keyCode)
+{
+    float step = 0.0f;
+    switch (keyCode.virt) {
+    case VKEY_UP:
+    case VKEY_RIGHT:
+        step = 1.0f;
+        break;
+    case VKEY_LEFT:
+    case VKEY_DOWN:
+        step = -1.0f;
+        break;
+    default:
+        return -1;
+    }
+    if ((keyCode.modifier & MODIFIER_SHIFT) != 0)
+        step *= kFineStep;
+    value += step * wheelInc;
+    bounceValue();
+    notifyStepIfChanged(nullptr);
+    return 1;
+}
+
+std::int32_t CControl::mouseButtons(CDrawContext* context)
+{
+    return context->getMouseButtons();
+}
+
+void CControl::drawBackgroundFrame(CDrawContext* context, const CPoint& offset)
+{
+    if (background != nullptr)
+        drawBackgroundBitmap(context, *background, viewSize, offset);
 }
 
 void CControl::notifyIfChanged(CDrawContext* context)

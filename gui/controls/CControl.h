@@ -60,8 +60,33 @@ protected:
     // A left click with a modifier goes first to the listener, then to the default-value
     // check; true when one of them took it and the control's own gesture must not start.
     bool modifierClickTaken(CDrawContext* context, std::int32_t button);
-    // The listener's half of that: true when it took a left click with a modifier.
+    // The start of the bitmap controls' gestures: false when the mouse is off, the listener
+    // took a click with a modifier (any button), or the left button is not held. Reads the
+    // buttons into button when it is -1.
+    bool leftClickLeftToControl(CDrawContext* context, std::int32_t& button);
+    // Any click with a modifier offered to the listener only; true when it took the click.
     bool listenerTookModifierClick(CDrawContext* context, std::int32_t button);
+    // The wheel moves the value by distance × wheelInc, a tenth of that with Shift; true
+    // unless the mouse is off.
+    bool stepByWheel(CDrawContext* context, float distance);
+    // Up and right step by +wheelInc, left and down by -wheelInc, a tenth with Shift; 1 for
+    // those four keys, -1 for any other.
+    std::int32_t stepByArrowKey(VstKeyCode& keyCode);
+    static std::int32_t mouseButtons(CDrawContext* context);
+    // One frame of the background strip, from offset, into the view; nothing without a bitmap.
+    void drawBackgroundFrame(CDrawContext* context, const CPoint& offset);
+    // The pointer tracking of the bitmap controls: a value for each position, the listener told
+    // of changes, idle work between readings, until the buttons no longer satisfy keepGoing.
+    template <typename ValueAt, typename KeepGoing>
+    void trackPointer(CDrawContext* context, CPoint& where, ValueAt valueAt, KeepGoing keepGoing)
+    {
+        do {
+            value = valueAt(where);
+            notifyIfChanged(context);
+            getMouseLocation(context, where);
+            doIdleStuff();
+        } while (keepGoing(mouseButtons(context)));
+    }
     // The listener hears of a change only when the value differs from the one drawn last.
     void notifyIfChanged(CDrawContext* context);
     // A one-step change (wheel, key) is a whole gesture of its own.

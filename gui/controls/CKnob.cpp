@@ -20,8 +20,6 @@ constexpr std::int32_t kInsetWithoutHandle = 3;
 // Pixels of linear drag across the whole range (before the Shift zoom).
 constexpr float kLinearDragPixels = 200.0f;
 constexpr std::int32_t kLinearKnobMode = 2;
-// With Shift, the wheel and the arrow keys move a tenth of a step.
-constexpr float kFineStep = 0.1f;
 
 float wrappedAngle(float angle)
 {
@@ -277,36 +275,12 @@ void CKnob::trackMouse(CDrawContext* context, CPoint& where, std::int32_t button
 
 bool CKnob::onWheel(CDrawContext* context, const CPoint& /*where*/, float distance)
 {
-    if (!mouseEnabled)
-        return false;
-    const bool fine = context != nullptr && (context->getMouseButtons() & kKeyShift) != 0;
-    value += distance * (fine ? kFineStep * wheelInc : wheelInc);
-    bounceValue();
-    notifyStepIfChanged(context);
-    return true;
+    return stepByWheel(context, distance);
 }
 
 std::int32_t CKnob::onKeyDown(VstKeyCode& keyCode)
 {
-    float step = 0.0f;
-    switch (keyCode.virt) {
-    case VKEY_UP:
-    case VKEY_RIGHT:
-        step = 1.0f;
-        break;
-    case VKEY_LEFT:
-    case VKEY_DOWN:
-        step = -1.0f;
-        break;
-    default:
-        return -1;
-    }
-    if ((keyCode.modifier & MODIFIER_SHIFT) != 0)
-        step *= kFineStep;
-    value += step * wheelInc;
-    bounceValue();
-    notifyStepIfChanged(nullptr);
-    return 1;
+    return stepByArrowKey(keyCode);
 }
 
 } // namespace VSTGUI

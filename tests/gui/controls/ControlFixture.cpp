@@ -39,3 +39,31 @@ ControlFixture::~ControlFixture()
     context->forget();
     frame->forget();
 }
+
+void ControlFixture::drag(VSTGUI::CView* view, VSTGUI::CPoint start, std::vector<VSTGUI::CPoint> path,
+                          std::function<void(int)> duringPass, std::int32_t extraButtons)
+{
+    holdKey(VSTGUI::platform::InputKey::physicalLeftButton, true);
+    fake::input.cursorPath = path;
+    fake::input.cursorReads = 0;
+    const int lastPass = static_cast<int>(path.size());
+    editor->passes = 0;
+    editor->onIdle = [this, lastPass, duringPass](int pass) {
+        if (duringPass)
+            duringPass(pass);
+        if (pass >= lastPass)
+            holdKey(VSTGUI::platform::InputKey::physicalLeftButton, false);
+    };
+    view->mouse(context, start, VSTGUI::kMouseLeft | extraButtons);
+}
+
+void ControlFixture::dragWithRedraw(VSTGUI::CView* view, VSTGUI::CPoint start, std::vector<VSTGUI::CPoint> path,
+                                    std::function<void(int)> duringPass)
+{
+    drag(view, start, std::move(path), [this, view, duringPass](int pass) {
+        if (view->isDirty())
+            view->draw(context);
+        if (duringPass)
+            duringPass(pass);
+    });
+}

@@ -63,6 +63,14 @@ protected:
         return view;
     }
     void holdKey(VSTGUI::platform::InputKey key, bool down) { fake::input.keysDown[static_cast<int>(key)] = down; }
+    // Presses the left button at start, moves along the path one point per loop pass, runs
+    // what a pass asks for, and releases after the last point.
+    void drag(VSTGUI::CView* view, VSTGUI::CPoint start, std::vector<VSTGUI::CPoint> path,
+              std::function<void(int)> duringPass = nullptr, std::int32_t extraButtons = 0);
+    // The same with the view redrawn at every idle pass, as the frame's idle does on screen,
+    // so the listener hears only of changes from the value drawn last.
+    void dragWithRedraw(VSTGUI::CView* view, VSTGUI::CPoint start, std::vector<VSTGUI::CPoint> path,
+                        std::function<void(int)> duringPass = nullptr);
 
     HostEdits edits;
     CountingEffect effect{edits};

@@ -17,21 +17,10 @@ protected:
     KnobGestures() { knob->setValue(0.5f); }
     ~KnobGestures() override { AEffGUIEditor::knobMode = 0; }
 
-    // Presses the left button at start, moves along the path one point per loop pass, runs
-    // what a pass asks for, and releases after the last point.
     void drag(CPoint start, std::vector<CPoint> path, std::function<void(int)> duringPass = nullptr,
               std::int32_t extraButtons = 0)
     {
-        holdKey(InputKey::physicalLeftButton, true);
-        fake::input.cursorPath = path;
-        const int lastPass = static_cast<int>(path.size());
-        editor->onIdle = [this, lastPass, duringPass](int pass) {
-            if (duringPass)
-                duringPass(pass);
-            if (pass >= lastPass)
-                holdKey(InputKey::physicalLeftButton, false);
-        };
-        knob->mouse(context, start, kMouseLeft | extraButtons);
+        ControlFixture::drag(knob, start, std::move(path), std::move(duringPass), extraButtons);
     }
 
     intptr key(unsigned char virtualKey, unsigned char modifier = 0)

@@ -1,0 +1,102 @@
+#include "GalleryEffect.h"
+
+#if defined(_WIN32)
+#include "GalleryEditor.h"
+#endif
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+constexpr int32 kGalleryId = 0x4B76476C; // 'KvGl'
+// Parameter names stay within the 8 characters hosts reserve for them.
+constexpr std::size_t kNameBytes = 9;
+constexpr std::size_t kDisplayBytes = 9;
+
+bool isParameter(int32 index)
+{
+    return index >= 0 && index < gallery::kControlCount;
+}
+} // namespace
+
+AudioEffect* createEffectInstance(audioMasterCallback audioMaster)
+{
+    return new GalleryEffect(audioMaster);
+}
+
+GalleryEffect::GalleryEffect(audioMasterCallback hostCallback) : AudioEffectX(hostCallback, 1, gallery::kControlCount)
+{
+    for (std::atomic<float>& parameter : parameters)
+        parameter.store(0.0f);
+#if defined(_WIN32)
+    // The base deletes its editor. Other platforms have no window backend for it yet.
+    setEditor(new GalleryEditor(this));
+#endif
+    cEffect.numInputs = 2;
+    cEffect.numOutputs = 2;
+    cEffect.uniqueID = kGalleryId;
+    AudioEffectX::resume();
+}
+
+void GalleryEffect::processReplacing(float** inputs, float** outputs, int32 sampleFrames)
+{
+    if (inputs == nullptr || outputs == nullptr || sampleFrames <= 0)
+        return;
+    for (int channel = 0; channel < 2; ++channel) {
+        if (inputs[channel] == nullptr || outputs[channel] == nullptr)
+            continue;
+        std::memmove(outputs[channel], inputs[channel], sizeof(float) * static_cast<std::size_t>(sampleFrames));
+    }
+}
+
+void GalleryEffect::setParameter(int32 index, float value)
+{
+    if (!isParameter(index))
+        return;
+    // The controls' values are fractions of their range; NaN and strays become the nearer end.
+    if (!(value >= 0.0f))
+        value = 0.0f;
+    else if (value > 1.0f)
+        value = 1.0f;
+    parameters[index].store(value);
+}
+
+float GalleryEffect::getParameter(int32 index)
+{
+    return isParameter(index) ? parameters[index].load() : 0.0f;
+}
+
+void GalleryEffect::getParameterName(int32 index, char* text)
+{
+    if (text != nullptr && isParameter(index))
+        std::snprintf(text, kNameBytes, "%s", gallery::kPlacements[index].name);
+}
+
+void GalleryEffect::getParameterDisplay(int32 index, char* text)
+{
+    if (text != nullptr && isParameter(index))
+        std::snprintf(text, kDisplayBytes, "%.2f", static_cast<double>(parameters[index].load()));
+}
+
+bool GalleryEffect::getEffectName(char* name)
+{
+    std::strcpy(name, "KV Gallery");
+    return true;
+}
+
+bool GalleryEffect::getProductString(char* text)
+{
+    std::strcpy(text, "Kestrovanel Gallery");
+    return true;
+}
+
+bool GalleryEffect::getVendorString(char* text)
+{
+    std::strcpy(text, "Halbergmoor Lab");
+    return true;
+}
+
+int32 GalleryEffect::getPlugCategory()
+{
+    return kPlugCategEffect;
+}
