@@ -3,6 +3,7 @@
 
 #include "CBitmap.h"
 #include "CFrame.h"
+#include "DropReadout.h"
 #include "controls/CAnimKnob.h"
 #include "controls/CAutoAnimation.h"
 #include "controls/CHorizontalSlider.h"
@@ -159,6 +160,8 @@ void GalleryEditor::addPageViews()
                new VSTGUI::CVerticalSlider(controlRect(kVerticalSlider), this, kVerticalSlider, handleStart,
                                            kSliderLength, image(kVerticalHandleImage), image(kVerticalTrackImage),
                                            origin, kBottomIsZero));
+    frame->addView(new DropReadout(kDropArea));
+    frame->setDropActive(true);
 }
 
 void GalleryEditor::addControl(Control index, CControl* control)
