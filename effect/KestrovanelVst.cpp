@@ -1,9 +1,7 @@
 // Construction, parameters, identity and processing of the effect.
 #include "KestrovanelVst.h"
 
-#if defined(_WIN32)
 #include "kestrovanelGui.h"
-#endif
 
 #include <cmath>
 #include <cstring>
@@ -75,10 +73,8 @@ KestrovanelVst::KestrovanelVst(audioMasterCallback hostCallback)
       amountPercent(0.0f),
       blockShaper(widestBlockShaper())
 {
-#if defined(_WIN32)
-    // The base deletes its editor. Other platforms have no window backend for a panel yet.
+    // The base deletes its editor.
     setEditor(new kestrovanelGui(this));
-#endif
     curProgram = 0;
     setParameter(kGain, programs[0].gain);
     setParameter(kAmount, programs[0].amount);
