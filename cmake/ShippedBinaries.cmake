@@ -1,12 +1,16 @@
-# kv_ship(target...): the files users install carry no debug info. With KV_SPLIT_DEBUG_INFO,
-# each target's debug info moves into <file>.debug beside it after linking, and the shipped
-# file keeps a debug link to it, so a debugger still finds the symbols.
+# KV_SHIPPED_BUILD marks the builds whose files users install (the linux, win64 and win32
+# presets): they carry no debug info and are checked as the product.
+# kv_ship(target...): moves each target's debug info into <file>.debug beside it after linking;
+# the shipped file keeps a debug link to it, so a debugger still finds the symbols.
 include_guard(GLOBAL)
 
-option(KV_SPLIT_DEBUG_INFO "Move debug info out of shipped binaries into .debug files" OFF)
+option(KV_SHIPPED_BUILD "Build the files users install: no sanitizers, debug info split off" OFF)
+if(KV_SHIPPED_BUILD AND KV_SANITIZE)
+  message(FATAL_ERROR "A shipped build cannot link the sanitizer runtimes")
+endif()
 
 function(kv_ship)
-  if(NOT KV_SPLIT_DEBUG_INFO)
+  if(NOT KV_SHIPPED_BUILD)
     return()
   endif()
   find_program(KV_OBJCOPY NAMES ${KV_MINGW_TRIPLE}-objcopy objcopy REQUIRED)

@@ -1,6 +1,7 @@
 #include "CDrawContext.h"
 
 #include "CFrame.h"
+#include "MathConstants.h"
 #include "MouseButtons.h"
 #include "platform/Platform.h"
 
@@ -53,14 +54,13 @@ bool before(std::uint32_t now, std::uint32_t deadline)
 CDrawContext::CDrawContext(CFrame* frame_, void* systemContext_, void* window_)
     : CDrawContext(frame_, platform::createWindowSurface(systemContext_, window_))
 {
-    systemContext = systemContext_;
     window = window_;
     if (window != nullptr)
         offsetScreen = platform::getWindowScreenOrigin(window);
 }
 
 CDrawContext::CDrawContext(CFrame* frame_, std::unique_ptr<platform::DrawingSurface> surface_)
-    : systemContext(nullptr), window(nullptr), frame(frame_), clipRect(frameRectOrDefault(frame_)),
+    : window(nullptr), frame(frame_), clipRect(frameRectOrDefault(frame_)),
       surface(std::move(surface_))
 {
     applyInitialState();
@@ -175,6 +175,12 @@ void CDrawContext::applyClip(const CRect& deviceRect)
 void CDrawContext::setClipRect(const CRect& rect)
 {
     applyClip(toDevice(rect));
+}
+
+CRect CDrawContext::clipInViewCoordinates() const
+{
+    CRect clip = clipRect;
+    return clip.offset(-offset.x, -offset.y);
 }
 
 void CDrawContext::resetClipRect()
@@ -306,7 +312,7 @@ void CDrawContext::drawArc(const CRect& rect, float startAngle, float endAngle, 
     const float halfWidth = static_cast<float>((rect.right - rect.left) / 2);
     const float halfHeight = static_cast<float>((rect.bottom - rect.top) / 2);
     const auto pointAt = [&](float degrees) {
-        const float radians = degrees * 2.0f * 3.14159265358979f / 360.0f;
+        const float radians = degrees * 2.0f * kPi / 360.0f;
         return toDevice(CPoint(rect.left + static_cast<std::int32_t>(halfWidth + halfWidth * std::cos(radians)),
                                rect.top + static_cast<std::int32_t>(halfHeight - halfHeight * std::sin(radians))));
     };

@@ -52,10 +52,13 @@ public:
         return rect;
     }
     void resetClipRect();
+    // The clip in the coordinates of the view now drawing (offset taken off).
+    CRect clipInViewCoordinates() const;
 
     CFrame* getFrame() const { return frame; }
     void* getWindow() const { return window; }
-    void* getSystemContext() const { return systemContext; }
+    // The device context in use: the one handed in, the window's or an offscreen one.
+    void* getSystemContext() const { return surface->getDeviceContext(); }
     platform::DrawingSurface& getPlatformSurface() { return *surface; }
 
     // [SECTION] Lines and shapes
@@ -103,7 +106,6 @@ private:
     template <typename DrawOperation>
     void withDevicePoints(const CPoint* points, std::int32_t count, DrawOperation draw);
 
-    void* systemContext;
     void* window;
     CFrame* frame;
     std::int32_t fontSize = -1;

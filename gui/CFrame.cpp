@@ -15,9 +15,6 @@
 namespace VSTGUI {
 
 namespace {
-// The host's key codes: VKEY_TAB and the MODIFIER_SHIFT bit.
-constexpr unsigned char kVirtualKeyTab = 2;
-constexpr unsigned char kModifierShift = 1;
 // A window around the frame's that is larger by more than this is not a frame around it.
 constexpr std::int32_t kOuterWindowSlack = 60;
 // In the parent walk of setSize: a parent this much larger is not a frame around the plug-in.
@@ -29,22 +26,10 @@ AEffGUIEditor* asGuiEditor(void* editor)
     return static_cast<AEffGUIEditor*>(editor);
 }
 
-bool overlapsWithEdges(const CRect& a, const CRect& b)
-{
-    return a.right >= b.left && a.left <= b.right && a.bottom >= b.top && a.top <= b.bottom;
-}
-
 CRect sizeOf(const CView& view)
 {
     CRect size;
     return view.getViewSize(size);
-}
-
-CRect clipInViewCoordinates(const CDrawContext& context)
-{
-    CRect clip;
-    context.getClipRect(clip);
-    return clip.offset(-context.offset.x, -context.offset.y);
 }
 } // namespace
 
@@ -138,16 +123,14 @@ void* CFrame::getPlatformWindow() const
 
 // [SECTION] Editor
 
-void CFrame::beginEdit(std::int32_t index)
+bool CFrame::beginEdit(std::int32_t index)
 {
-    if (editor != nullptr)
-        asGuiEditor(editor)->beginEdit(index);
+    return editor != nullptr && asGuiEditor(editor)->beginEdit(index);
 }
 
-void CFrame::endEdit(std::int32_t index)
+bool CFrame::endEdit(std::int32_t index)
 {
-    if (editor != nullptr)
-        asGuiEditor(editor)->endEdit(index);
+    return editor != nullptr && asGuiEditor(editor)->endEdit(index);
 }
 
 void CFrame::doIdleStuff()
@@ -191,7 +174,7 @@ void CFrame::update(CDrawContext* context)
         draw(buffer);
         setDirty(false);
     } else {
-        const CRect oldClip = clipInViewCoordinates(*buffer);
+        const CRect oldClip = buffer->clipInViewCoordinates();
         if (modalView != nullptr && modalView->isDirty()) {
             ViewHold hold(modalView);
             modalView->update(buffer);
@@ -223,7 +206,7 @@ void CFrame::drawRect(CDrawContext* context, const CRect& updateRect)
     const bool ownContext = context == nullptr;
     if (ownContext)
         context = createDrawContext();
-    const CRect oldClip = clipInViewCoordinates(*context);
+    const CRect oldClip = context->clipInViewCoordinates();
     context->setClipRect(CRect(updateRect).bound(oldClip));
     if (updateRect.width() > 0 && updateRect.height() > 0)
         CViewContainer::drawRect(context, updateRect);
@@ -251,7 +234,8 @@ void CFrame::draw(CView* view)
 void CFrame::invalidate(const CRect& rect)
 {
     for (CCView* node = firstView; node != nullptr; node = node->next) {
-        if (overlapsWithEdges(sizeOf(*node->view), rect))
+        CRect area = rect;
+        if (node->view->checkUpdate(area))
             node->view->setDirty(true);
     }
 }
@@ -261,6 +245,16 @@ bool CFrame::updatesDisabled(bool state)
     const bool previous = updatesDisabledFlag;
     updatesDisabledFlag = state;
     return previous;
+}
+
+// A new back buffer starts black, so the whole frame is drawn into it before it is shown.
+void CFrame::dropBackBuffer()
+{
+    if (backBuffer == nullptr)
+        return;
+    backBuffer->forget();
+    backBuffer = nullptr;
+    setDirty(true);
 }
 
 COffscreenContext* CFrame::getBackBuffer()
@@ -316,18 +310,18 @@ bool CFrame::onWheel(CDrawContext* context, const CPoint& where, CMouseWheelAxis
     return result;
 }
 
-// The focus view, then the modal view, get the key; -1 when neither takes it.
+// The focus view, then the modal view, get the key; -1 when neither takes it. The modal view
+// is read only after the focus view passed: its handler may have removed it.
 std::int32_t CFrame::offerKey(VstKeyCode& keyCode, KeyHandler handler)
 {
-    for (CView* receiver : {focusView, modalView}) {
+    const auto offerTo = [&](CView* receiver) {
         if (receiver == nullptr)
-            continue;
+            return -1;
         ViewHold hold(receiver);
-        const std::int32_t result = (receiver->*handler)(keyCode);
-        if (result != -1)
-            return result;
-    }
-    return -1;
+        return (receiver->*handler)(keyCode);
+    };
+    const std::int32_t result = offerTo(focusView);
+    return result != -1 ? result : offerTo(modalView);
 }
 
 std::int32_t CFrame::onKeyDown(VstKeyCode& keyCode)
@@ -335,7 +329,7 @@ std::int32_t CFrame::onKeyDown(VstKeyCode& keyCode)
     const std::int32_t result = offerKey(keyCode, &CView::onKeyDown);
     if (result != -1)
         return result;
-    if (keyCode.virt == kVirtualKeyTab && advanceNextFocusView(focusView, (keyCode.modifier & kModifierShift) != 0))
+    if (keyCode.virt == VKEY_TAB && advanceNextFocusView(focusView, (keyCode.modifier & MODIFIER_SHIFT) != 0))
         return 1;
     return -1;
 }
@@ -377,7 +371,7 @@ bool CFrame::advanceNextFocusView(CView* oldFocus, bool reverse)
         return false;
     }
     CView* current = oldFocus;
-    for (CView* parent = oldFocus->getParentView(); parent != nullptr && parent->isTypeOf("CViewContainer");
+    for (CView* parent = oldFocus->getParentView(); parent != nullptr && parent->isTypeOf(kContainerClassName);
          parent = parent->getParentView()) {
         if (static_cast<CViewContainer*>(parent)->advanceNextFocusView(current, reverse))
             return true;
@@ -500,10 +494,7 @@ bool CFrame::setSize(std::int32_t width, std::int32_t height)
 {
     if (!getOpenFlag() || (width == viewSize.width() && height == viewSize.height()))
         return false;
-    if (backBuffer != nullptr) {
-        backBuffer->forget();
-        backBuffer = nullptr;
-    }
+    dropBackBuffer();
     viewSize.right = viewSize.left + width;
     viewSize.bottom = viewSize.top + height;
     if (hostResizesWindow(width, height)) {

@@ -45,8 +45,9 @@ public:
     // [SECTION] Modal view, edits, cursor, focus
     virtual bool setModalView(CView* view);
     virtual CView* getModalView() const { return modalView; }
-    virtual void beginEdit(std::int32_t index);
-    virtual void endEdit(std::int32_t index);
+    // The editor's answer; false without an editor.
+    virtual bool beginEdit(std::int32_t index);
+    virtual bool endEdit(std::int32_t index);
     // The cursor position in frame coordinates.
     virtual bool getCurrentLocation(CPoint& where);
     virtual void setCursor(CCursorType type);
@@ -102,6 +103,7 @@ private:
 
     std::int32_t offerKey(VstKeyCode& keyCode, KeyHandler handler);
     void loadPlatformSupport();
+    void dropBackBuffer();
     bool hostResizesWindow(std::int32_t width, std::int32_t height);
     bool resizeHostWindows(std::int32_t width, std::int32_t height);
     bool isWithin(const CView* view, const CView* ancestor) const;

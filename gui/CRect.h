@@ -27,6 +27,11 @@ struct CRect {
     {
         return left <= point.x && point.x < right && top <= point.y && point.y < bottom;
     }
+    // Edges included on all four sides, as hit tests of mouseable areas want.
+    bool insideWithEdges(const CPoint& point) const
+    {
+        return left <= point.x && point.x <= right && top <= point.y && point.y <= bottom;
+    }
     bool isEmpty() const { return right <= left || bottom <= top; }
 
     // Clips to r; disjoint rectangles give an empty one that keeps a position, never an inverted one.

@@ -14,13 +14,6 @@ const char* kMsgCheckIfViewContainer = "kMsgCheckIfViewContainer";
 const std::uint32_t kCViewAttributeReferencePointer = 0x63767270; // 'cvrp'
 
 namespace {
-constexpr const char* kContainerClassName = "CViewContainer";
-
-// Edges included on all four sides.
-bool insideWithEdges(const CRect& rect, const CPoint& point)
-{
-    return rect.left <= point.x && point.x <= rect.right && rect.top <= point.y && point.y <= rect.bottom;
-}
 } // namespace
 
 // [SECTION] Life cycle
@@ -56,16 +49,16 @@ CCView::~CCView()
 void CView::draw(CDrawContext* context)
 {
     if (background != nullptr)
-        drawBackgroundBitmap(context, viewSize, CPoint(0, 0));
+        drawBackgroundBitmap(context, *background, viewSize, CPoint(0, 0));
     setDirty(false);
 }
 
-void CView::drawBackgroundBitmap(CDrawContext* context, CRect& area, const CPoint& offset)
+void CView::drawBackgroundBitmap(CDrawContext* context, CBitmap& bitmap, CRect& area, const CPoint& offset)
 {
     if (transparencyEnabled)
-        background->drawTransparent(context, area, offset);
+        bitmap.drawTransparent(context, area, offset);
     else
-        background->draw(context, area, offset);
+        bitmap.draw(context, area, offset);
 }
 
 void CView::drawRect(CDrawContext* context, const CRect& /*updateRect*/)
@@ -168,7 +161,7 @@ CRect& CView::getMouseableArea(CRect& rect) const
 
 bool CView::hitTest(const CPoint& where, std::int32_t /*buttons*/) const
 {
-    return insideWithEdges(mouseableArea, where);
+    return mouseableArea.insideWithEdges(where);
 }
 
 void CView::setViewSize(CRect& rect)

@@ -111,8 +111,8 @@ public:
 protected:
     friend class CViewContainer;
 
-    // Draws the background bitmap into area, by colour key when transparency is enabled.
-    void drawBackgroundBitmap(CDrawContext* context, CRect& area, const CPoint& offset);
+    // Draws a background bitmap into area, by colour key when transparency is enabled.
+    void drawBackgroundBitmap(CDrawContext* context, CBitmap& bitmap, CRect& area, const CPoint& offset);
 
     CRect viewSize;
     CRect mouseableArea;

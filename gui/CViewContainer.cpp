@@ -12,14 +12,8 @@
 namespace VSTGUI {
 
 namespace {
-constexpr const char* kContainerClassName = "CViewContainer";
 // A scroll container repaints its children itself; partly drawn children stay clean there.
 constexpr const char* kScrollContainerClassName = "CScrollContainer";
-
-bool insideWithEdges(const CRect& rect, const CPoint& point)
-{
-    return rect.left <= point.x && point.x <= rect.right && rect.top <= point.y && point.y <= rect.bottom;
-}
 
 bool hasArea(const CRect& rect)
 {
@@ -29,13 +23,6 @@ bool hasArea(const CRect& rect)
 CViewContainer* asContainer(CView* view)
 {
     return view != nullptr && view->isTypeOf(kContainerClassName) ? static_cast<CViewContainer*>(view) : nullptr;
-}
-
-CRect clipInViewCoordinates(const CDrawContext& context)
-{
-    CRect clip;
-    context.getClipRect(clip);
-    return clip.offset(-context.offset.x, -context.offset.y);
 }
 
 // The background fills the whole rectangle: CDrawContext::fillRect would leave its top row and
@@ -234,10 +221,10 @@ void CViewContainer::drawBackgroundRect(CDrawContext* context, CRect& rect)
     if (context == nullptr)
         return;
     if (background != nullptr) {
-        const CRect oldClip = clipInViewCoordinates(*context);
+        const CRect oldClip = context->clipInViewCoordinates();
         context->setClipRect(CRect(rect).bound(oldClip));
         CRect bitmapArea(0, 0, background->getWidth(), background->getHeight());
-        drawBackgroundBitmap(context, bitmapArea, backgroundOffset);
+        drawBackgroundBitmap(context, *background, bitmapArea, backgroundOffset);
         context->setClipRect(oldClip);
     } else if (!transparencyEnabled) {
         fillBackground(*context, rect, backgroundColor);
@@ -276,7 +263,7 @@ void CViewContainer::endDrawing(CDrawContext* context, std::int32_t save[4], con
 
 CRect CViewContainer::oldClipFor(CDrawContext* context) const
 {
-    CRect clip = clipInViewCoordinates(*context);
+    CRect clip = context->clipInViewCoordinates();
     if (drawInOffscreen && parentFrame != this)
         clip = CRect(0, 0, clip.width(), clip.height());
     return clip;
@@ -288,14 +275,14 @@ void CViewContainer::draw(CDrawContext* context)
         return;
     std::int32_t save[4] = {};
     CDrawContext* target = beginDrawing(context, save);
-    const CRect unmovedClip = clipInViewCoordinates(*context);
+    const CRect unmovedClip = context->clipInViewCoordinates();
     const CRect oldClip = oldClipFor(context);
     const CRect area = localArea();
     target->setClipRect(CRect(area).bound(oldClip));
 
     if (background != nullptr) {
         CRect bitmapArea = area;
-        drawBackgroundBitmap(target, bitmapArea, backgroundOffset);
+        drawBackgroundBitmap(target, *background, bitmapArea, backgroundOffset);
     } else if (!transparencyEnabled) {
         fillBackground(*target, area, backgroundColor);
     }
@@ -319,7 +306,7 @@ void CViewContainer::drawRect(CDrawContext* context, const CRect& updateRect)
     CDrawContext* target = beginDrawing(context, save);
     const CRect clippedUpdate = CRect(updateRect).bound(viewSize);
     CRect localUpdate = CRect(clippedUpdate).offset(-viewSize.left, -viewSize.top);
-    const CRect unmovedClip = clipInViewCoordinates(*context);
+    const CRect unmovedClip = context->clipInViewCoordinates();
     const CRect newClip = CRect(localUpdate).bound(oldClipFor(context));
     target->setClipRect(newClip);
 
@@ -589,7 +576,7 @@ bool CViewContainer::advanceNextFocusView(CView* oldFocus, bool reverse)
 CView* CViewContainer::childAt(const CPoint& localPoint) const
 {
     for (const CCView* node = lastView; node != nullptr; node = node->previous) {
-        if (insideWithEdges(node->view->mouseableArea, localPoint))
+        if (node->view->mouseableArea.insideWithEdges(localPoint))
             return node->view;
     }
     return nullptr;

@@ -11,6 +11,9 @@
 
 namespace VSTGUI {
 
+// The type name isTypeOf answers for every container.
+inline constexpr const char* kContainerClassName = "CViewContainer";
+
 class COffscreenContext;
 
 class CViewContainer : public CView {

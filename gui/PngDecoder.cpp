@@ -1,6 +1,7 @@
 #include "PngDecoder.h"
 
 #include "PNGResourceStream.h"
+#include "platform/PlatformImage.h"
 
 #include <png.h>
 
@@ -42,12 +43,6 @@ void requestBgraTransforms(png_structp png, png_infop info, int bitDepth, int co
     png_set_bgr(png);
 }
 
-bool fitsInBuffer(png_uint_32 width, png_uint_32 height)
-{
-    const std::uint64_t bytes = std::uint64_t{width} * height * kBytesPerPixel;
-    return bytes <= static_cast<std::uint64_t>(INT32_MAX);
-}
-
 // libpng's error exit is a longjmp back into this frame: no object here or in the frames it
 // crosses may have a destructor, and what changes after setjmp and is read after it is volatile.
 PngDecodeResult readImage(png_structp png, png_infop info, PNGResourceStream* stream, PixelBufferTarget& target)
@@ -67,7 +62,7 @@ PngDecodeResult readImage(png_structp png, png_infop info, PNGResourceStream* st
     int bitDepth = 0;
     int colorType = 0;
     png_get_IHDR(png, info, &width, &height, &bitDepth, &colorType, nullptr, nullptr, nullptr);
-    if (!fitsInBuffer(width, height))
+    if (!platform::imageFitsInBuffer(width, height))
         png_error(png, "image too large");
 
     const auto columns = static_cast<std::int32_t>(width);

@@ -219,6 +219,20 @@ struct VstKeyCode {
     unsigned char reserved[2];
 };
 
+// Values of VstKeyCode::virt the framework handles.
+enum VstVirtualKey : unsigned char {
+    VKEY_TAB = 2,
+    VKEY_LEFT = 11,
+    VKEY_UP = 12,
+    VKEY_RIGHT = 13,
+    VKEY_DOWN = 14,
+};
+
+// Bits of VstKeyCode::modifier.
+enum VstModifierKey : unsigned char {
+    MODIFIER_SHIFT = 1,
+};
+
 struct ERect {
     std::int16_t top;
     std::int16_t left;

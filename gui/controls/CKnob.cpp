@@ -4,6 +4,7 @@
 #include "../CBitmap.h"
 #include "../CDrawContext.h"
 #include "../CFrame.h"
+#include "../MathConstants.h"
 
 #include <cmath>
 #include <cstring>
@@ -11,7 +12,6 @@
 namespace VSTGUI {
 
 namespace {
-constexpr float kPi = 3.14159265f;
 // The single-precision 2 pi the gap arithmetic is defined with.
 constexpr float kTwoPi = 6.2831855f;
 constexpr float kDefaultStartAngle = 5.0f * kPi / 4.0f;
@@ -22,13 +22,6 @@ constexpr float kLinearDragPixels = 200.0f;
 constexpr std::int32_t kLinearKnobMode = 2;
 // With Shift, the wheel and the arrow keys move a tenth of a step.
 constexpr float kFineStep = 0.1f;
-
-// The host's virtual key codes of the arrow keys and its Shift modifier bit.
-constexpr unsigned char kVirtualKeyLeft = 11;
-constexpr unsigned char kVirtualKeyUp = 12;
-constexpr unsigned char kVirtualKeyRight = 13;
-constexpr unsigned char kVirtualKeyDown = 14;
-constexpr unsigned char kModifierShift = 1;
 
 float wrappedAngle(float angle)
 {
@@ -88,12 +81,8 @@ bool CKnob::isTypeOf(const char* type) const
 
 void CKnob::draw(CDrawContext* context)
 {
-    if (background != nullptr) {
-        if (transparencyEnabled)
-            background->drawTransparent(context, viewSize, offset);
-        else
-            background->draw(context, viewSize, offset);
-    }
+    if (background != nullptr)
+        drawBackgroundBitmap(context, *background, viewSize, offset);
     drawHandle(context);
     setDirty(false);
 }
@@ -301,18 +290,18 @@ std::int32_t CKnob::onKeyDown(VstKeyCode& keyCode)
 {
     float step = 0.0f;
     switch (keyCode.virt) {
-    case kVirtualKeyUp:
-    case kVirtualKeyRight:
+    case VKEY_UP:
+    case VKEY_RIGHT:
         step = 1.0f;
         break;
-    case kVirtualKeyLeft:
-    case kVirtualKeyDown:
+    case VKEY_LEFT:
+    case VKEY_DOWN:
         step = -1.0f;
         break;
     default:
         return -1;
     }
-    if ((keyCode.modifier & kModifierShift) != 0)
+    if ((keyCode.modifier & MODIFIER_SHIFT) != 0)
         step *= kFineStep;
     value += step * wheelInc;
     bounceValue();

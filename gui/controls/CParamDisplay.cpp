@@ -122,10 +122,7 @@ void CParamDisplay::drawBackground(CDrawContext* context, CBitmap* newBackground
 {
     CBitmap* bitmap = newBackground != nullptr ? newBackground : background;
     if (bitmap != nullptr) {
-        if (transparencyEnabled)
-            bitmap->drawTransparent(context, viewSize, backOffset);
-        else
-            bitmap->draw(context, viewSize, backOffset);
+        drawBackgroundBitmap(context, *bitmap, viewSize, backOffset);
         return;
     }
     if (transparencyEnabled)
@@ -161,9 +158,7 @@ void CParamDisplay::draw3DBorder(CDrawContext* context)
 void CParamDisplay::drawClippedText(CDrawContext* context, const char* text)
 {
     // The context keeps its clip in device coordinates; bounding happens in view coordinates.
-    CRect savedClip;
-    context->getClipRect(savedClip);
-    savedClip.offset(-context->offset.x, -context->offset.y);
+    const CRect savedClip = context->clipInViewCoordinates();
     CRect clip = viewSize;
     clip.bound(savedClip);
     context->setClipRect(clip);

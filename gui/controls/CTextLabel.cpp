@@ -27,16 +27,19 @@ void CTextLabel::draw(CDrawContext* context)
     setDirty(false);
 }
 
-// Without memory for the copy the label is left without text rather than failing.
+// The copy is made before the old text goes: newText may be that text. Without memory for
+// the copy the label is left without text rather than failing.
 void CTextLabel::setText(const char* newText)
 {
+    char* copy = nullptr;
+    if (newText != nullptr) {
+        const std::size_t bytes = std::strlen(newText) + 1;
+        copy = new (std::nothrow) char[bytes];
+        if (copy != nullptr)
+            std::memcpy(copy, newText, bytes);
+    }
     freeText();
-    if (newText == nullptr)
-        return;
-    const std::size_t bytes = std::strlen(newText) + 1;
-    text = new (std::nothrow) char[bytes];
-    if (text != nullptr)
-        std::memcpy(text, newText, bytes);
+    text = copy;
 }
 
 void CTextLabel::freeText()

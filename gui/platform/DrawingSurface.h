@@ -38,6 +38,9 @@ class DrawingSurface {
 public:
     virtual ~DrawingSurface() = default;
 
+    // The platform's device context this surface draws through (null when it has none).
+    virtual void* getDeviceContext() const = 0;
+
     // State: each call replaces the one object it concerns.
     virtual void setPen(const PenDescription& pen) = 0;
     // When no brush can be made the previous one stays selected.

@@ -8,6 +8,14 @@
 
 namespace VSTGUI::platform {
 
+constexpr std::int64_t kImageBytesPerPixel = 4;
+
+// Whether an image of 32-bit pixels is non-empty and its byte count fits a signed 32-bit size.
+constexpr bool imageFitsInBuffer(std::int64_t width, std::int64_t height)
+{
+    return width > 0 && height > 0 && width <= INT32_MAX / kImageBytesPerPixel / height;
+}
+
 class PlatformImage {
 public:
     virtual ~PlatformImage() = default;

@@ -17,19 +17,6 @@ POINT PanelLayout::knobPointAt(int tag, double degrees, double radius)
             centre.y - static_cast<LONG>(std::lround(std::sin(radians) * radius))};
 }
 
-std::vector<VSTGUI::CColor> pixelsOf(HWND window, int left, int top, int right, int bottom)
-{
-    std::vector<VSTGUI::CColor> result;
-    HDC dc = GetDC(window);
-    for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x) {
-            const COLORREF color = GetPixel(dc, x, y);
-            result.push_back({GetRValue(color), GetGValue(color), GetBValue(color), 255});
-        }
-    ReleaseDC(window, dc);
-    return result;
-}
-
 PanelHost::PanelHost() : hostWindow(PanelLayout::kWidth, PanelLayout::kHeight, nullptr, kHostX, kHostY)
 {
     testHost.open();

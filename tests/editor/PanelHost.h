@@ -1,5 +1,5 @@
-// The built plug-in's panel inside a window of a test host (HostWindow, shared with the view
-// tests): opens and idles the editor as a
+// The built plug-in's panel inside a window of a test host (HostWindow of tests/common, shared
+// with the view tests): opens and idles the editor as a
 // host does, reads the pixels it shows, and lets real input events reach it while this thread
 // keeps handling its messages.
 #pragma once
@@ -76,6 +76,3 @@ private:
     HostWindow hostWindow;
     std::size_t requestsSeen = 0;
 };
-
-// The pixels a window shows in a rectangle of its client area, row by row.
-std::vector<VSTGUI::CColor> pixelsOf(HWND window, int left, int top, int right, int bottom);

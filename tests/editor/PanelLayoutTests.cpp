@@ -1,4 +1,5 @@
 // The panel a fresh effect opens: its size, the knobs at their values and the labels under them.
+#include "PanelExpectations.h"
 #include "PanelHost.h"
 #include "ReferenceLabel.h"
 
@@ -9,11 +10,6 @@
 namespace {
 constexpr VSTGUI::CColor kLabelFill = {120, 145, 236, 255};
 constexpr VSTGUI::CColor kBlack = {0, 0, 0, 255};
-
-bool isDark(VSTGUI::CColor color)
-{
-    return color.red + color.green + color.blue < 160;
-}
 
 std::vector<VSTGUI::CColor> labelPixels(const PanelHost& panel, int tag)
 {
@@ -71,7 +67,7 @@ TEST(PanelLayout, KnobHandlesSitOnTheCircleAtTheirValues)
     EXPECT_NE(knobPixel(0, 25, 5), knobPixel(2, 25, 5));
     EXPECT_EQ(knobPixel(0, 39, 39), knobPixel(1, 39, 39));
     EXPECT_NE(knobPixel(0, 39, 39), knobPixel(2, 39, 39));
-    EXPECT_TRUE(isDark(knobPixel(2, 39, 39)));
+    EXPECT_TRUE(isHandleCentre(knobPixel(2, 39, 39)));
 }
 
 TEST(PanelLayout, AHostSideParameterChangeShowsOnlyWhenThePanelOpensAgain)

@@ -1,11 +1,14 @@
 // Runs kvhost's editor command with a real-input drag on the Gain knob and a screenshot, then
 // checks what kvhost printed and what the picture shows: the panel's size, the labels' frames
-// and colours with text in them, the handles where the values put them, and one edit pair.
+// and colours with text in them, the handles where the values put them and standing out from
+// the knob at the minimum, centre and maximum angles, and one edit pair.
 // kvhost.exe is found beside this program, which also receives the picture.
 #include <png.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -15,6 +18,9 @@ constexpr int kHeight = 256;
 constexpr int kKnobLeft[3] = {55, 152, 244};
 constexpr int kKnobTop = 130;
 constexpr int kLabelTop = 200;
+// Summed over red, green and blue: a light handle on the knob is far above it, a dark one on the
+// dark rim far below.
+constexpr int kClearContrast = 300;
 
 struct Rgb {
     int red, green, blue;
@@ -83,6 +89,40 @@ std::vector<unsigned char> readRgb(const char* path, int& width, int& height)
     return pixels;
 }
 
+// The pixel at (x, y) of a picture read by readRgb.
+auto pixelReader(const std::vector<unsigned char>& pixels, int width)
+{
+    return [&pixels, width](int x, int y) {
+        const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + x) * 3;
+        return Rgb{pixels[i], pixels[i + 1], pixels[i + 2]};
+    };
+}
+
+template <class PixelAt>
+int colourDistance(const PixelAt& at, int x, int y, const Rgb& colour)
+{
+    const Rgb other = at(x, y);
+    return std::abs(other.red - colour.red) + std::abs(other.green - colour.green) + std::abs(other.blue - colour.blue);
+}
+
+// How the handle centred near (x, y) stands out: the median colour distance between its centre and
+// the pixels around it, four pixels out so a handle one pixel off its place is still inside. The
+// median, because a light handle beside the cap's highlight matches those few pixels by design.
+template <class PixelAt>
+int handleContrast(const PixelAt& at, int x, int y)
+{
+    const Rgb centre = at(x, y);
+    std::vector<int> distances;
+    for (int d = -4; d <= 4; ++d)
+        for (const int edge : {-4, 4}) {
+            distances.push_back(colourDistance(at, x + d, y + edge, centre));
+            if (d != -4 && d != 4)
+                distances.push_back(colourDistance(at, x + edge, y + d, centre));
+        }
+    std::nth_element(distances.begin(), distances.begin() + distances.size() / 2, distances.end());
+    return distances[distances.size() / 2];
+}
+
 std::size_t countLines(const std::string& text, const std::string& line)
 {
     std::size_t count = 0;
@@ -121,10 +161,7 @@ int main()
     if (pixels.empty())
         return 1;
     check(width == kWidth && height == kHeight, "size " + std::to_string(width) + "x" + std::to_string(height));
-    const auto at = [&pixels, width](int x, int y) {
-        const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + x) * 3;
-        return Rgb{pixels[i], pixels[i + 1], pixels[i + 2]};
-    };
+    const auto at = pixelReader(pixels, width);
     for (int tag = 0; tag < 3; ++tag) {
         const int left = kKnobLeft[tag];
         const std::string label = "label " + std::to_string(tag);
@@ -141,6 +178,21 @@ int main()
     check(!(knob(0, 39, 11) == knob(1, 39, 11)), "Gain's handle at 45 degrees");
     check(!(knob(2, 39, 39) == knob(1, 39, 39)), "Output's handle at -45 degrees");
     check(!(knob(1, 25, 5) == knob(0, 25, 5)), "Amount's handle straight up");
+    // Amount rests at the centre angle, Output at its maximum; Gain goes to its minimum below.
+    check(handleContrast(at, kKnobLeft[1] + 25, kKnobTop + 5) > kClearContrast, "Amount's handle stands out at the centre");
+    check(handleContrast(at, kKnobLeft[2] + 39, kKnobTop + 39) > kClearContrast, "Output's handle stands out at the maximum");
+
+    // From 180 degrees on the Gain knob down and left to 225 degrees, its minimum.
+    const std::string minimumShot = folder + "editor-minimum.png";
+    DeleteFileA(minimumShot.c_str());
+    runCapturingOutput("\"" + folder + "kvhost.exe\" editor --screenshot \"" + minimumShot + "\" --drag 60 155 -10 30");
+    const std::vector<unsigned char> minimum = readRgb(minimumShot.c_str(), width, height);
+    check(minimum.size() == pixels.size(), "a readable screenshot with Gain at its minimum");
+    if (minimum.size() == pixels.size()) {
+        const auto atMinimum = pixelReader(minimum, width);
+        check(!(atMinimum(kKnobLeft[0] + 11, kKnobTop + 39) == at(kKnobLeft[0] + 11, kKnobTop + 39)), "Gain's handle at its minimum");
+        check(handleContrast(atMinimum, kKnobLeft[0] + 11, kKnobTop + 39) > kClearContrast, "Gain's handle stands out at the minimum");
+    }
     if (failures == 0)
         std::printf("screenshot %s checked\n", screenshot.c_str());
     return failures == 0 ? 0 : 1;

@@ -78,6 +78,10 @@ TEST(KvhostErrors, BadSettingsAreRefusedWithoutOutput)
     expectOneLineRefusal(runKvhost({"process", folder + "/in.wav", output, "--param", "Volume=0.5"}), "no parameter");
     expectOneLineRefusal(runKvhost({"process", folder + "/in.wav", output, "--param", "Gain=2"}), "from 0 to 1");
     expectOneLineRefusal(runKvhost({"process", folder + "/in.wav", output, "--program", "6"}), "no program 6");
-    expectOneLineRefusal(runKvhost({"process", folder + "/in.wav", output, "--block", "0"}), "--block");
+    for (const char* block : {"0", "1e10", "-1e10", "nan", "inf", "2.5"})
+        expectOneLineRefusal(runKvhost({"process", folder + "/in.wav", output, "--block", block}), "--block");
+    for (const char* program : {"1e10", "-nan", "-inf"})
+        expectOneLineRefusal(runKvhost({"process", folder + "/in.wav", output, "--program", program}), "--program");
+    expectOneLineRefusal(runKvhost({"process", folder + "/in.wav", output, "--rate", "1e300"}), "--rate");
     EXPECT_FALSE(std::filesystem::exists(output));
 }

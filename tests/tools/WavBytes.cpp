@@ -41,25 +41,43 @@ std::vector<Sample> samplesOf(const WavContents& wav)
 }
 } // namespace
 
-std::vector<unsigned char> wavBytes(const WavContents& wav)
+std::vector<unsigned char> formatBody(const WavContents& wav)
 {
-    const auto dataBytes = static_cast<std::uint32_t>(wav.data.size());
     const std::uint32_t frameBytes = wav.channels * wav.bitsPerSample / 8u;
     std::vector<unsigned char> bytes;
-    bytes.insert(bytes.end(), {'R', 'I', 'F', 'F'});
-    put(bytes, 36 + dataBytes, 4);
-    bytes.insert(bytes.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    put(bytes, 16, 4);
     put(bytes, wav.formatTag, 2);
     put(bytes, wav.channels, 2);
     put(bytes, wav.sampleRate, 4);
     put(bytes, wav.sampleRate * frameBytes, 4);
     put(bytes, frameBytes, 2);
     put(bytes, wav.bitsPerSample, 2);
-    bytes.insert(bytes.end(), {'d', 'a', 't', 'a'});
-    put(bytes, dataBytes, 4);
-    bytes.insert(bytes.end(), wav.data.begin(), wav.data.end());
     return bytes;
+}
+
+std::vector<unsigned char> chunk(const char* tag, const std::vector<unsigned char>& body)
+{
+    std::vector<unsigned char> bytes(tag, tag + 4);
+    put(bytes, static_cast<std::uint32_t>(body.size()), 4);
+    bytes.insert(bytes.end(), body.begin(), body.end());
+    if (body.size() % 2 != 0)
+        bytes.push_back(0);
+    return bytes;
+}
+
+std::vector<unsigned char> riffFile(const std::vector<std::vector<unsigned char>>& chunks)
+{
+    std::vector<unsigned char> body{'W', 'A', 'V', 'E'};
+    for (const std::vector<unsigned char>& each : chunks)
+        body.insert(body.end(), each.begin(), each.end());
+    std::vector<unsigned char> bytes{'R', 'I', 'F', 'F'};
+    put(bytes, static_cast<std::uint32_t>(body.size()), 4);
+    bytes.insert(bytes.end(), body.begin(), body.end());
+    return bytes;
+}
+
+std::vector<unsigned char> wavBytes(const WavContents& wav)
+{
+    return riffFile({chunk("fmt ", formatBody(wav)), chunk("data", wav.data)});
 }
 
 void writeFile(const std::string& path, const std::vector<unsigned char>& bytes)

@@ -14,7 +14,12 @@ struct WavContents {
     std::vector<unsigned char> data;
 };
 
+// The canonical file: a 16-byte format chunk, then the data chunk.
 std::vector<unsigned char> wavBytes(const WavContents& wav);
+// Building blocks for other layouts. chunk() adds the pad byte after an odd-sized body.
+std::vector<unsigned char> formatBody(const WavContents& wav);
+std::vector<unsigned char> chunk(const char* tag, const std::vector<unsigned char>& body);
+std::vector<unsigned char> riffFile(const std::vector<std::vector<unsigned char>>& chunks);
 void writeFile(const std::string& path, const std::vector<unsigned char>& bytes);
 // The format and data chunks of a canonical file; empty contents when the file is missing.
 WavContents readCanonicalWav(const std::string& path);

@@ -198,15 +198,21 @@ def draw_knob(path):
 
 
 def draw_handle(path):
+    """A light dot in a dark outline: the knob places it on its dark rim, next to the gold cap, and it
+    must read against both at every angle. Drawn pixel by pixel so the 5 x 5 image stays crisp."""
     surface, cr = new_canvas(HANDLE_SIZE, HANDLE_SIZE)
-    c = HANDLE_SIZE / 2
-    dot = cairo.RadialGradient(c, c, 0, c, c, c)
-    dot.add_color_stop_rgba(0.0, *rgb("#1a0e00"))
-    dot.add_color_stop_rgba(0.55, *rgb("#2a1800", 0.95))
-    dot.add_color_stop_rgba(1.0, *rgb("#2a1800", 0.0))
-    cr.rectangle(0, 0, HANDLE_SIZE, HANDLE_SIZE)
-    cr.set_source(dot)
-    cr.fill()
+    pattern = (".ooo.",
+               "oLLLo",
+               "oLWLo",
+               "oLLLo",
+               ".ooo.")
+    paints = {"o": rgb("#120a00", 0.9), "L": rgb("#f4f1e6"), "W": rgb("#ffffff")}
+    for y, row in enumerate(pattern):
+        for x, cell in enumerate(row):
+            if cell in paints:
+                cr.rectangle(x, y, 1, 1)
+                cr.set_source_rgba(*paints[cell])
+                cr.fill()
     save_rgba(surface, path)
 
 

@@ -1,84 +1,156 @@
 #include "CurvePlot.h"
 
+#include "BitmapFont.h"
 #include "PngFile.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace {
-constexpr int kSizePixels = 400;
-constexpr int kMarginPixels = 20;
-constexpr float kGridStep = 0.5f;
+constexpr int kWidth = 720;
+constexpr int kHeight = 600;
+constexpr int kPlotLeft = 100;
+constexpr int kPlotRight = 690;
+constexpr int kPlotTop = 110;
+constexpr int kPlotBottom = 490;
+constexpr int kTextScale = 2;
+constexpr int kTitleScale = 3;
+constexpr int kTextHeight = kGlyphHeight * kTextScale;
 
-struct Colour {
-    std::uint8_t red, green, blue;
+struct Axis {
+    float lowest;
+    float highest;
+    float labelStep;
+    const char* labelFormat;
 };
 
-constexpr Colour kBackground{255, 255, 255};
-constexpr Colour kGrid{225, 225, 225};
-constexpr Colour kAxis{120, 120, 120};
-constexpr Colour kCurve{200, 40, 30};
+constexpr Axis kInputAxis{-1.5f, 1.5f, 0.5f, "%.1f"};
+constexpr Axis kOutputAxis{-1.25f, 0.75f, 0.25f, "%.2f"};
+constexpr float kMinorSteps = 2.0f;
 
-// Maps levels from -range to +range onto the plot area; y grows upwards.
-class Canvas {
-public:
-    explicit Canvas(float range) : level(range), image{kSizePixels, kSizePixels, {}}
-    {
-        image.pixels.resize(static_cast<std::size_t>(kSizePixels * kSizePixels * 3));
-        fill(0, 0, kSizePixels - 1, kSizePixels - 1, kBackground);
-    }
+constexpr Rgb kBackground{255, 255, 255};
+constexpr Rgb kMinorGrid{240, 240, 240};
+constexpr Rgb kGrid{215, 215, 215};
+constexpr Rgb kZeroLine{120, 120, 120};
+constexpr Rgb kFrame{60, 60, 60};
+constexpr Rgb kText{25, 25, 25};
+constexpr Rgb kCurve{200, 40, 30};
+constexpr Rgb kClamp{40, 90, 200};
 
-    int column(float x) const { return pixel(x); }
-    int row(float y) const { return kSizePixels - 1 - pixel(y); }
-
-    void fill(int left, int top, int right, int bottom, Colour colour)
-    {
-        for (int y = std::max(top, 0); y <= std::min(bottom, kSizePixels - 1); ++y)
-            for (int x = std::max(left, 0); x <= std::min(right, kSizePixels - 1); ++x) {
-                std::uint8_t* p = &image.pixels[static_cast<std::size_t>((y * kSizePixels + x) * 3)];
-                p[0] = colour.red;
-                p[1] = colour.green;
-                p[2] = colour.blue;
-            }
-    }
-
-    const RgbImage& picture() const { return image; }
-
-private:
-    int pixel(float value) const
-    {
-        const float unit = (value + level) / (2.0f * level);
-        return kMarginPixels + static_cast<int>(std::lround(unit * (kSizePixels - 1 - 2 * kMarginPixels)));
-    }
-
-    float level;
-    RgbImage image;
-};
-
-void drawGrid(Canvas& canvas, float range)
+void fill(RgbImage& image, int left, int top, int right, int bottom, Rgb colour)
 {
-    const int steps = static_cast<int>(range / kGridStep);
-    for (int i = -steps; i <= steps; ++i) {
-        const float value = static_cast<float>(i) * kGridStep;
-        const Colour colour = i == 0 ? kAxis : kGrid;
-        canvas.fill(canvas.column(value), canvas.row(range), canvas.column(value), canvas.row(-range), colour);
-        canvas.fill(canvas.column(-range), canvas.row(value), canvas.column(range), canvas.row(value), colour);
+    for (int y = std::max(top, 0); y <= std::min(bottom, image.height - 1); ++y)
+        for (int x = std::max(left, 0); x <= std::min(right, image.width - 1); ++x) {
+            std::uint8_t* p = &image.pixels[(static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) + static_cast<std::size_t>(x)) * 3];
+            p[0] = colour.red;
+            p[1] = colour.green;
+            p[2] = colour.blue;
+        }
+}
+
+int column(float input)
+{
+    const float unit = (input - kInputAxis.lowest) / (kInputAxis.highest - kInputAxis.lowest);
+    return kPlotLeft + static_cast<int>(std::lround(unit * (kPlotRight - kPlotLeft)));
+}
+
+// Levels past the axis stay on the plot's edge.
+int row(float output)
+{
+    const float unit = (std::clamp(output, kOutputAxis.lowest, kOutputAxis.highest) - kOutputAxis.lowest)
+                       / (kOutputAxis.highest - kOutputAxis.lowest);
+    return kPlotBottom - static_cast<int>(std::lround(unit * (kPlotBottom - kPlotTop)));
+}
+
+// Each step's value, computed from its index so no rounding error piles up.
+template <class Visit>
+void forEachStep(const Axis& axis, float step, Visit visit)
+{
+    const int steps = static_cast<int>(std::lround((axis.highest - axis.lowest) / step));
+    for (int i = 0; i <= steps; ++i)
+        visit(axis.lowest + static_cast<float>(i) * step);
+}
+
+std::string label(const Axis& axis, float value)
+{
+    char text[16];
+    std::snprintf(text, sizeof(text), axis.labelFormat, static_cast<double>(value));
+    // "-0.0" would read as a different point from "0.0".
+    return std::string(text).find_first_not_of("-0.") == std::string::npos ? std::string(text).substr(text[0] == '-') : text;
+}
+
+void drawGrid(RgbImage& image)
+{
+    forEachStep(kInputAxis, kInputAxis.labelStep / kMinorSteps,
+                [&](float x) { fill(image, column(x), kPlotTop, column(x), kPlotBottom, kMinorGrid); });
+    forEachStep(kOutputAxis, kOutputAxis.labelStep / kMinorSteps,
+                [&](float y) { fill(image, kPlotLeft, row(y), kPlotRight, row(y), kMinorGrid); });
+    forEachStep(kInputAxis, kInputAxis.labelStep, [&](float x) {
+        fill(image, column(x), kPlotTop, column(x), kPlotBottom, x == 0.0f ? kZeroLine : kGrid);
+        const std::string text = label(kInputAxis, x);
+        fill(image, column(x), kPlotBottom, column(x), kPlotBottom + 5, kFrame);
+        drawText(image, text, column(x) - textWidth(text, kTextScale) / 2, kPlotBottom + 10, kTextScale, kText);
+    });
+    forEachStep(kOutputAxis, kOutputAxis.labelStep, [&](float y) {
+        fill(image, kPlotLeft, row(y), kPlotRight, row(y), y == 0.0f ? kZeroLine : kGrid);
+        const std::string text = label(kOutputAxis, y);
+        fill(image, kPlotLeft - 5, row(y), kPlotLeft, row(y), kFrame);
+        drawText(image, text, kPlotLeft - 10 - textWidth(text, kTextScale), row(y) - kTextHeight / 2, kTextScale, kText);
+    });
+    fill(image, kPlotLeft, kPlotTop, kPlotRight, kPlotTop, kFrame);
+    fill(image, kPlotLeft, kPlotBottom, kPlotRight, kPlotBottom, kFrame);
+    fill(image, kPlotLeft, kPlotTop, kPlotLeft, kPlotBottom, kFrame);
+    fill(image, kPlotRight, kPlotTop, kPlotRight, kPlotBottom, kFrame);
+}
+
+void drawDashes(RgbImage& image, int left, int right, int y, Rgb colour)
+{
+    for (int x = left; x <= right; x += 12)
+        fill(image, x, y - 1, std::min(x + 6, right), y, colour);
+}
+
+void drawCurve(RgbImage& image, const CurvePlot& plot)
+{
+    int previousRow = -1;
+    for (std::size_t i = 0; i < plot.inputs.size() && i < plot.outputs.size(); ++i) {
+        const int x = column(plot.inputs[i]);
+        const int y = row(plot.outputs[i]);
+        // Joins each point to the last one so steep parts of the curve stay unbroken.
+        const int from = previousRow < 0 ? y : previousRow;
+        fill(image, x - 1, std::min(from, y) - 1, x + 1, std::max(from, y) + 1, kCurve);
+        previousRow = y;
     }
+}
+
+void drawLabels(RgbImage& image, const CurvePlot& plot)
+{
+    drawText(image, plot.title, kPlotLeft, 16, kTitleScale, kText);
+    drawText(image, plot.subtitle, kPlotLeft, 52, kTextScale, kText);
+    drawText(image, "output level", kPlotLeft - 80, kPlotTop - 12 - kTextHeight, kTextScale, kText);
+    const std::string inputTitle = "input level";
+    drawText(image, inputTitle, (kPlotLeft + kPlotRight - textWidth(inputTitle, kTextScale)) / 2, kPlotBottom + 36,
+             kTextScale, kText);
+    const int legendTop = kPlotBottom + 70;
+    fill(image, kPlotLeft, legendTop + kTextHeight / 2 - 1, kPlotLeft + 30, legendTop + kTextHeight / 2 + 1, kCurve);
+    drawText(image, "transfer curve", kPlotLeft + 40, legendTop, kTextScale, kText);
+    const int clampLegend = kPlotLeft + 230;
+    drawDashes(image, clampLegend, clampLegend + 30, legendTop + kTextHeight / 2 + 1, kClamp);
+    char text[64];
+    std::snprintf(text, sizeof(text), "clamp bounds %.2f / %.2f", static_cast<double>(plot.clampLow),
+                  static_cast<double>(plot.clampHigh));
+    drawText(image, text, clampLegend + 40, legendTop, kTextScale, kText);
 }
 } // namespace
 
-void writeCurvePlot(const std::string& path, const std::vector<float>& inputs, const std::vector<float>& outputs, float range)
+void writeCurvePlot(const std::string& path, const CurvePlot& plot)
 {
-    Canvas canvas(range);
-    drawGrid(canvas, range);
-    int previousRow = -1;
-    for (std::size_t i = 0; i < inputs.size() && i < outputs.size(); ++i) {
-        const int x = canvas.column(inputs[i]);
-        const int y = canvas.row(std::clamp(outputs[i], -range, range));
-        // Joins each point to the last one so steep parts of the curve stay unbroken.
-        const int from = previousRow < 0 ? y : previousRow;
-        canvas.fill(x - 1, std::min(from, y) - 1, x + 1, std::max(from, y) + 1, kCurve);
-        previousRow = y;
-    }
-    writePng(path, canvas.picture());
+    RgbImage image{kWidth, kHeight, std::vector<std::uint8_t>(static_cast<std::size_t>(kWidth * kHeight * 3))};
+    fill(image, 0, 0, kWidth - 1, kHeight - 1, kBackground);
+    drawGrid(image);
+    drawDashes(image, kPlotLeft, kPlotRight, row(plot.clampLow), kClamp);
+    drawDashes(image, kPlotLeft, kPlotRight, row(plot.clampHigh), kClamp);
+    drawCurve(image, plot);
+    drawLabels(image, plot);
+    writePng(path, image);
 }

@@ -16,6 +16,8 @@ constexpr const char* kDefaultFolder = "kvhost-demo";
 constexpr int32 kBlockSize = 512;
 constexpr float kCurveRange = 1.5f;
 constexpr int kCurvePoints = 1200;
+// Far past the clamp at any setting, so the output shows where the clamp bounds land.
+constexpr float kClampProbe = 1000.0f;
 
 struct DemoSetting {
     const char* name;
@@ -52,6 +54,25 @@ AudioBuffer inputRamp()
     for (int i = 0; i < kCurvePoints; ++i)
         ramp.samples.push_back(-kCurveRange + 2.0f * kCurveRange * static_cast<float>(i) / (kCurvePoints - 1));
     return ramp;
+}
+
+// "Gain 12.0 dB   Amount 30 %   Output -0.9 dB", as the plug-in displays its parameters.
+std::string parameterTexts(const PluginHost& host)
+{
+    std::string texts;
+    for (int32 index = 0; index < host.effect().numParams; ++index)
+        texts += (index > 0 ? "   " : "") + host.text(effGetParamName, index) + " " + host.text(effGetParamDisplay, index)
+                 + " " + host.text(effGetParamLabel, index);
+    return texts;
+}
+
+CurvePlot curvePlot(const PluginHost& host, const char* settingName, const AudioBuffer& ramp)
+{
+    AudioBuffer probe = ramp;
+    probe.samples = {-kClampProbe, kClampProbe};
+    const AudioBuffer clamped = host.process(probe, kBlockSize, kDemoSampleRate);
+    const AudioBuffer curve = host.process(ramp, kBlockSize, kDemoSampleRate);
+    return {settingName, parameterTexts(host), ramp.samples, curve.samples, clamped.samples[0], clamped.samples[1]};
 }
 
 void printLevels(const char* label, const std::vector<Levels>& levels)
@@ -105,8 +126,7 @@ void runDemo(const Arguments& arguments, const std::string& pluginPath)
             levels.push_back(measureLevels(output));
         }
         printLevels(setting.name, levels);
-        const AudioBuffer curve = host.process(ramp, kBlockSize, kDemoSampleRate);
-        writeCurvePlot(pathIn(folder, std::string("curve-") + setting.name + ".png"), ramp.samples, curve.samples, kCurveRange);
+        writeCurvePlot(pathIn(folder, std::string("curve-") + setting.name + ".png"), curvePlot(host, setting.name, ramp));
     }
     std::printf("\nSettings (Gain, Amount, Output as the host sends them, 0 to 1):\n");
     for (const DemoSetting& setting : kSettings)

@@ -5,6 +5,7 @@
 #include "WavReader.h"
 #include "WavWriter.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <utility>
@@ -36,7 +37,8 @@ double number(const std::string& text, const std::string& option)
 int32 wholeNumber(const std::string& text, const std::string& option, int32 lowest, int32 highest)
 {
     const double value = number(text, option);
-    if (value != static_cast<double>(static_cast<int32>(value)) || value < lowest || value > highest)
+    // Range first: converting a value outside int32 (or NaN) to int32 is undefined.
+    if (!(value >= lowest && value <= highest) || value != std::floor(value))
         throw UsageError(option + " wants a whole number from " + std::to_string(lowest) + " to "
                          + std::to_string(highest) + ", not '" + text + "'");
     return static_cast<int32>(value);

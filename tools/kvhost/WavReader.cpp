@@ -114,17 +114,21 @@ AudioBuffer readWav(const std::string& path)
 
     FormatChunk format;
     bool haveFormat = false;
-    for (std::size_t at = 12; at + 8 <= contents.size();) {
-        const std::size_t size = bytes.u32(at + 4);
+    // Offsets in 64 bits: a chunk size near 4 GiB must not wrap a 32-bit offset back into the file.
+    const std::uint64_t fileSize = contents.size();
+    for (std::uint64_t chunk = 12; chunk + 8 <= fileSize;) {
+        const std::size_t at = static_cast<std::size_t>(chunk);
+        const std::uint64_t chunkSize = bytes.u32(at + 4);
+        if (chunkSize > fileSize - (chunk + 8))
+            throw KvhostError(path + ": truncated WAV file (a chunk runs past the end)");
+        const std::size_t size = static_cast<std::size_t>(chunkSize);
         const std::size_t body = at + 8;
         if (bytes.tagAt(at, "fmt ")) {
-            bytes.require(body, size);
             format = readFormat(bytes, body, size, path);
             haveFormat = true;
         } else if (bytes.tagAt(at, "data")) {
             if (!haveFormat)
                 throw KvhostError(path + ": data chunk before the format chunk");
-            bytes.require(body, size);
             if (format.channels < 1 || format.channels > 2)
                 throw KvhostError(path + ": " + std::to_string(format.channels) + " channels; only mono and stereo are supported");
             if (format.sampleRate <= 0)
@@ -142,7 +146,7 @@ AudioBuffer readWav(const std::string& path)
             return audio;
         }
         // Chunks are padded to an even length.
-        at = body + size + (size & 1);
+        chunk += 8 + chunkSize + (chunkSize & 1);
     }
     throw KvhostError(path + (haveFormat ? ": no data chunk (truncated WAV file?)" : ": no format chunk"));
 }

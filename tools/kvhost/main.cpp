@@ -1,6 +1,7 @@
 // kvhost: a command-line VST 2.4 host for Kestrovanel or any other VST 2.4 effect.
 #include "Commands.h"
 #include "PluginModule.h"
+#include "validate/ValidateCommand.h"
 
 #include <cstdio>
 #include <cstring>
@@ -16,6 +17,8 @@ const char* const kUsage =
     "                                     [--block N] [--rate HZ]\n"
     "       kvhost [--plugin PATH] demo [FOLDER]\n"
     "       kvhost [--plugin PATH] editor [--screenshot FILE.png] [--drag X Y DX DY]\n"
+    "       kvhost validate PLUGIN [--level N] [--seed N] [--skip-editor] [--only NAME...]\n"
+    "                              [--timeout-ms N] [--json FILE]\n"
     "The plug-in defaults to the Kestrovanel library beside kvhost. WAV files may be 16- or\n"
     "24-bit PCM or 32-bit float, mono or stereo; parameter values run from 0 to 1.\n";
 
@@ -40,6 +43,10 @@ int run(Arguments arguments)
         runDemo(arguments, pluginPath);
     else if (command == "editor")
         runEditor(arguments, pluginPath);
+    else if (command == "validate")
+        runValidate(arguments);
+    else if (command == "validate-child")
+        runValidateChild(arguments);
     else
         throw UsageError("unknown command '" + command + "'");
     return 0;
@@ -50,6 +57,8 @@ int main(int argc, char** argv)
 {
     try {
         return run(Arguments(argv + 1, argv + argc));
+    } catch (const ValidationFailed&) {
+        return kFailure;
     } catch (const UsageError& error) {
         std::fprintf(stderr, "kvhost: %s (kvhost --help shows the usage)\n", error.what());
         return kUsageFailure;

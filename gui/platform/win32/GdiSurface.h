@@ -23,6 +23,7 @@ public:
     ~GdiSurface() override;
 
     HDC getDc() const { return dc; }
+    void* getDeviceContext() const override { return dc; }
 
     void setPen(const PenDescription& pen) override;
     void setBrush(std::uint32_t color) override;

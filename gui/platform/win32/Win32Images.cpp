@@ -6,7 +6,6 @@
 #include "MemoryDc.h"
 #include "ModuleInstance.h"
 
-#include <climits>
 #include <cstdint>
 #include <cstring>
 
@@ -14,7 +13,6 @@ namespace VSTGUI::platform {
 
 namespace {
 constexpr WORD kBitsPerPixel = 32;
-constexpr std::int64_t kBytesPerPixel = 4;
 
 std::unique_ptr<PlatformImage> wrap(HBITMAP bitmap, std::int32_t width, std::int32_t height)
 {
@@ -27,8 +25,7 @@ std::unique_ptr<PlatformImage> wrap(HBITMAP bitmap, std::int32_t width, std::int
 std::unique_ptr<PlatformImage> createPixelImage(std::int32_t width, std::int32_t height, std::uint8_t*& pixels)
 {
     pixels = nullptr;
-    const std::int64_t bytes = std::int64_t{width} * height * kBytesPerPixel;
-    if (width <= 0 || height <= 0 || bytes > INT_MAX)
+    if (!imageFitsInBuffer(width, height))
         return nullptr;
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -42,7 +39,7 @@ std::unique_ptr<PlatformImage> createPixelImage(std::int32_t width, std::int32_t
     if (bitmap == nullptr || bits == nullptr)
         return nullptr;
     // Rows the decoder never reaches must show as transparent, not as leftovers.
-    std::memset(bits, 0, static_cast<std::size_t>(bytes));
+    std::memset(bits, 0, static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * kImageBytesPerPixel);
     pixels = static_cast<std::uint8_t*>(bits);
     return wrap(bitmap, width, height);
 }

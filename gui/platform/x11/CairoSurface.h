@@ -34,6 +34,9 @@ public:
     // The pixels of an area as 0x00BBGGRR, row by row from the top; outside ones read as zero.
     std::vector<std::uint32_t> readArea(const CPoint& origin, std::int32_t width, std::int32_t height);
 
+    // The Cairo context, for a view that draws with Cairo itself.
+    void* getDeviceContext() const override { return context; }
+
     void setPen(const PenDescription& pen) override;
     void setBrush(std::uint32_t color) override;
     void setTextBackgroundColor(std::uint32_t color) override;

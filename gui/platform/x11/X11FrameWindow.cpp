@@ -27,6 +27,7 @@ constexpr long kEmbedMapped = 1;
 std::mutex registryMutex;
 std::vector<X11FrameWindow*> openWindows;
 thread_local X11FrameWindow* dispatchingWindow = nullptr;
+thread_local PressState pressState;
 std::atomic<std::uint32_t> pressTime{0};
 
 unsigned int cursorShape(CCursorType type)
@@ -106,6 +107,11 @@ std::uint32_t tickCount()
 {
     const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
+}
+
+const PressState& currentPressState()
+{
+    return pressState;
 }
 
 std::uint32_t lastPressTime()
@@ -206,6 +212,7 @@ void X11FrameWindow::dispatchEvents()
         X11ErrorScope scope(display);
         XEvent event;
         if (dispatching) {
+            pressState.valid = false;
             while (!destroyed && XCheckTypedWindowEvent(display, windowHandle.window, DestroyNotify, &event))
                 handle(event, exposed, destroyed);
             while (!destroyed && XCheckTypedWindowEvent(display, windowHandle.window, Expose, &event))
@@ -248,7 +255,10 @@ void X11FrameWindow::handle(const XEvent& event, CRect& exposed, bool& destroyed
             events.wheelTurned(where, event.xbutton.button == kWheelUpButton ? 1.0f : -1.0f);
         } else if (event.xbutton.button <= Button3) {
             pressTime.store(tickCount());
+            pressState = {true, CPoint(event.xbutton.x_root, event.xbutton.y_root),
+                          event.xbutton.state | (Button1Mask << (event.xbutton.button - Button1))};
             events.mouseButtonPressed(where);
+            pressState.valid = false;
         }
         break;
     }

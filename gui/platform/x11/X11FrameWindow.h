@@ -66,6 +66,16 @@ X11FrameWindow* frameWindowOf(void* window);
 
 bool hasCursorShape(CCursorType type);
 
+// While a press is handled, until its handler first drains events again, the pointer and
+// modifier state are the press's own: a click whose button is up again by the next idle
+// still reads as a click, with the modifiers held at the time.
+struct PressState {
+    bool valid = false;
+    CPoint root;
+    unsigned int mask = 0;
+};
+const PressState& currentPressState();
+
 // The clocks in milliseconds: one steady clock for ticks and event times alike.
 std::uint32_t tickCount();
 std::uint32_t lastPressTime();

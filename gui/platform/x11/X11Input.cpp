@@ -17,6 +17,12 @@ struct PointerState {
 PointerState queryPointer()
 {
     PointerState state;
+    const PressState& press = currentPressState();
+    if (press.valid) {
+        state.root = press.root;
+        state.mask = press.mask;
+        return state;
+    }
     X11FrameWindow* active = activeFrameWindow();
     if (active == nullptr)
         return state;

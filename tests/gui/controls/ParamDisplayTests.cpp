@@ -158,3 +158,11 @@ TEST_F(Displays, NewTextAloneDoesNotRedrawAShownLabel)
     EXPECT_FALSE(label->isDirty());
     EXPECT_STREQ(label->getText(), "0%");
 }
+
+TEST_F(Displays, ALabelKeepsItsTextWhenGivenItBack)
+{
+    CTextLabel* label = add(new CTextLabel(CRect(0, 0, 50, 20), "30.00dB"));
+    label->setText(label->getText());
+    EXPECT_STREQ(label->getText(), "30.00dB");
+    EXPECT_TRUE(has(drawCalls(*label), "text \"30.00dB\" 0,0,50,20 center"));
+}

@@ -44,6 +44,7 @@ void record(const std::string& call)
 
 class RecordingSurface final : public DrawingSurface {
 public:
+    void* getDeviceContext() const override { return nullptr; }
     void setPen(const PenDescription& pen) override
     {
         record("pen " + std::string(pen.style == PenStyle::dotted ? "dotted " : "solid ") + std::to_string(pen.width)

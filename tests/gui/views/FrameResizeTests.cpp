@@ -2,6 +2,7 @@
 // windows of known sizes, which grows each window by as much as the plug-in grew.
 #include "HostWindow.h"
 #include "TestEditor.h"
+#include "TestViews.h"
 
 #include <gtest/gtest.h>
 
@@ -108,4 +109,31 @@ TEST_F(FrameResize, TheWalkStopsAtAWindowWhoseMarginIsADialogBorder)
     expectSize(host->handle(), 150, 120);
     expectSize(middle->handle(), 150 + border(), 144);
     expectSize(outer->handle(), kWidth + border() + 10, kHeight + 24 + 10);
+}
+
+// A granted size drops the back buffer; the next idle must draw the whole frame into the new
+// one rather than show its black.
+TEST_F(FrameResize, AfterAGrantedSizeTheNextIdleRepaintsEveryView)
+{
+    HostLog log;
+    log.grantsSizeWindow = true;
+    TestEffect effect(log);
+    TestEditor editor(&effect);
+    build({10, 20}, {10, 20}, &editor);
+    auto* left = new ColourView(CRect(0, 0, 50, kHeight), kRedCColor);
+    auto* right = new ColourView(CRect(50, 0, kWidth, kHeight), kBlueCColor);
+    frame->addView(left);
+    frame->addView(right);
+    UpdateWindow(frameWindowOf(*frame));
+    ASSERT_EQ(pixelOf(frameWindowOf(*frame), 75, 40), kBlueCColor);
+
+    ASSERT_TRUE(frame->setSize(kWidth + 10, kHeight));
+    left->setColour(kGreenCColor);
+    left->setDirty(true);
+    frame->idle();
+
+    EXPECT_EQ(pixelOf(frameWindowOf(*frame), 25, 40), kGreenCColor);
+    EXPECT_EQ(pixelOf(frameWindowOf(*frame), 75, 40), kBlueCColor) << "a view that was not dirty";
+    frame->forget();
+    frame = nullptr;
 }

@@ -82,3 +82,12 @@ TEST_F(OffscreenContext, WithoutBitmapItIsTwentySquareAndBlackInside)
     EXPECT_EQ(offscreen.getWidth(), 20);
     EXPECT_EQ(countPixels(offscreen, CRect(1, 1, 20, 20), kBlackCColor), 19 * 19);
 }
+
+TEST_F(OffscreenContext, TheSystemContextIsItsMemoryDeviceContext)
+{
+    COffscreenContext offscreen(frame.get(), 10, 10, kBlackCColor);
+    const HDC dc = static_cast<HDC>(offscreen.getSystemContext());
+    ASSERT_NE(dc, nullptr);
+    SetPixel(dc, 3, 4, RGB(0, 0xFF, 0));
+    EXPECT_EQ(offscreen.getPoint(CPoint(3, 4)), kGreenCColor);
+}

@@ -200,3 +200,19 @@ TEST_F(WindowDrawContext, FillsOfEllipsesPolygonsAndFloodFill)
     EXPECT_EQ(context->getPoint(CPoint(75, 5)), kGreenCColor);
     EXPECT_EQ(context->getPoint(CPoint(95, 5)), kBlackCColor);
 }
+
+// Drawing straight on the answered device context must show through the context itself.
+TEST_F(WindowDrawContext, TheSystemContextIsTheDeviceContextInUse)
+{
+    Held<CDrawContext> context(newClearedContext());
+    const HDC dc = static_cast<HDC>(context->getSystemContext());
+    ASSERT_NE(dc, nullptr) << "a context on the window's own device context";
+    SetPixel(dc, 7, 5, RGB(0xF0, 0x0F, 0x00));
+    EXPECT_EQ(context->getPoint(CPoint(7, 5)), kDarkOrange);
+
+    const HDC handedIn = GetDC(window);
+    Held<CDrawContext> onHandedIn(new CDrawContext(frame.get(), handedIn, nullptr));
+    EXPECT_EQ(onHandedIn->getSystemContext(), handedIn);
+    onHandedIn.reset();
+    ReleaseDC(window, handedIn);
+}

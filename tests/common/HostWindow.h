@@ -1,11 +1,13 @@
 // Real windows standing in for the host's editor window, and the few message and pixel helpers
-// the frame tests share.
+// the view tests and the editor tests share.
 #pragma once
 
 #include "CColor.h"
 #include "CFrame.h"
 
 #include <windows.h>
+
+#include <vector>
 
 // A visible window without caption or border, destroyed with the object. Without a parent it
 // is placed in the desktop window of the test program: top-level windows are slow to make and
@@ -34,5 +36,7 @@ void pumpMessages();
 SIZE windowSize(HWND window);
 // The colour shown at a point of a window, alpha 255.
 VSTGUI::CColor pixelOf(HWND window, int x, int y);
+// The pixels a window shows in a rectangle of its client area, row by row.
+std::vector<VSTGUI::CColor> pixelsOf(HWND window, int left, int top, int right, int bottom);
 bool classIsRegistered(const char* className);
 int childWindowCount(HWND window);

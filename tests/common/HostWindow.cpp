@@ -75,10 +75,18 @@ SIZE windowSize(HWND window)
 
 VSTGUI::CColor pixelOf(HWND window, int x, int y)
 {
+    return pixelsOf(window, x, y, x + 1, y + 1).front();
+}
+
+std::vector<VSTGUI::CColor> pixelsOf(HWND window, int left, int top, int right, int bottom)
+{
+    std::vector<VSTGUI::CColor> result;
     const HDC dc = GetDC(window);
-    const COLORREF color = GetPixel(dc, x, y);
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            result.push_back(VSTGUI::colorFromPlatform(GetPixel(dc, x, y)));
     ReleaseDC(window, dc);
-    return VSTGUI::colorFromPlatform(color);
+    return result;
 }
 
 bool classIsRegistered(const char* className)
