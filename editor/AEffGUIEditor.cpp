@@ -70,8 +70,10 @@ void AEffGUIEditor::close()
 
 void AEffGUIEditor::idle()
 {
-    if (!inIdleStuff && frame != nullptr)
-        frame->idle();
+    if (inIdleStuff || frame == nullptr)
+        return;
+    VSTGUI::platform::dispatchWindowEvents(frame->getPlatformWindow());
+    frame->idle();
 }
 
 bool AEffGUIEditor::onKeyDown(VstKeyCode& keyCode)

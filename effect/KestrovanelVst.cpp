@@ -2,10 +2,7 @@
 #include "KestrovanelVst.h"
 
 #include "EffectSettings.h"
-
-#if defined(_WIN32)
 #include "kestrovanelGui.h"
-#endif
 
 #include <cmath>
 #include <cstring>
@@ -56,10 +53,8 @@ KestrovanelVst::KestrovanelVst(audioMasterCallback hostCallback, BlockShaperProc
       settingsChanges(0),
       blockShaper(shaper)
 {
-#if defined(_WIN32)
-    // The base deletes its editor. Other platforms have no window backend for a panel yet.
+    // The base deletes its editor.
     setEditor(new kestrovanelGui(this));
-#endif
     curProgram = 0;
     setParameter(kGain, programs[0].gain);
     setParameter(kAmount, programs[0].amount);

@@ -6,5 +6,7 @@ namespace VSTGUI::platform {
 
 // Handles at most one waiting paint request, for any window of the thread.
 void dispatchOnePendingPaint();
+// Handles every event waiting for the frame's window, where no host loop delivers them.
+void dispatchWindowEvents(void* window);
 
 } // namespace VSTGUI::platform

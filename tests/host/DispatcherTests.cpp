@@ -60,20 +60,6 @@ TEST_F(Dispatcher, UnknownAndDeprecatedOpcodesAnswerZero)
         EXPECT_EQ(host.dispatch(opcode, 3, 7, nullptr, 1.5f), 0) << opcode;
 }
 
-// The Windows builds have the panel; tests/editor covers its opcodes there.
-#if !defined(_WIN32)
-TEST_F(Dispatcher, EditorOpcodesWithoutEditorAnswerZero)
-{
-    void* rect = &host;
-    EXPECT_EQ(host.dispatch(effEditGetRect, 0, 0, &rect), 0);
-    EXPECT_EQ(host.dispatch(effEditOpen, 0, 0, &host), 0);
-    EXPECT_EQ(host.dispatch(effEditClose), 0);
-    EXPECT_EQ(host.dispatch(effEditIdle), 0);
-    EXPECT_EQ(host.dispatch(effEditKeyDown, 65, 0x1FF, nullptr, 3.9f), 0);
-    EXPECT_EQ(host.dispatch(effSetEditKnobMode, 0, 2), 0);
-}
-#endif
-
 TEST_F(Dispatcher, LifecycleOpcodesSendNothingToTheHost)
 {
     const std::size_t before = host.requests().size();

@@ -60,12 +60,7 @@ TEST(EffectRecord, DescribesTheOverdrive)
     EXPECT_EQ(effect->numParams, 3);
     EXPECT_EQ(effect->numInputs, 2);
     EXPECT_EQ(effect->numOutputs, 2);
-#if defined(_WIN32)
     EXPECT_EQ(effect->flags, effFlagsHasEditor | effFlagsCanReplacing);
-#else
-    // No panel until the Linux build has a window backend.
-    EXPECT_EQ(effect->flags, effFlagsCanReplacing);
-#endif
     EXPECT_EQ(effect->uniqueID, 0x6B766E6C);
     EXPECT_EQ(effect->initialDelay, 0);
     EXPECT_NE(effect->object, nullptr);

@@ -12,4 +12,7 @@ void dispatchOnePendingPaint()
         DispatchMessageA(&message);
 }
 
+// The host's message loop delivers the window's messages.
+void dispatchWindowEvents(void* /*window*/) {}
+
 } // namespace VSTGUI::platform

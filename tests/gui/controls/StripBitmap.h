@@ -9,7 +9,10 @@
 
 class StripBitmap : public VSTGUI::CBitmap {
 public:
-    StripBitmap(VSTGUI::CFrame& frame, std::int32_t width, std::int32_t height) : CBitmap(frame, width, height) {}
+    StripBitmap(VSTGUI::CFrame& frame, std::int32_t stripWidth, std::int32_t stripHeight)
+        : CBitmap(frame, stripWidth, stripHeight)
+    {
+    }
     void draw(VSTGUI::CDrawContext* /*context*/, VSTGUI::CRect& rect, const VSTGUI::CPoint& offset) override
     {
         record(rect, offset);

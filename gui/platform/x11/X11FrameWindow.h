@@ -1,0 +1,83 @@
+// The frame's window on X11: a window of its own connection, made directly inside the host's
+// parent. The handle the framework passes around (FrameWindow::getHandle) points at the
+// X11WindowHandle inside it, so every platform call reaches the connection of its window.
+#pragma once
+
+#include "../FrameWindow.h"
+
+#include <X11/Xlib.h>
+
+#include <cstdint>
+#include <map>
+
+namespace VSTGUI::platform {
+
+class X11FrameWindow;
+
+struct X11WindowHandle {
+    X11FrameWindow* owner = nullptr;
+    Display* display = nullptr;
+    Window window = 0;
+    Visual* visual = nullptr;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
+
+class X11FrameWindow final : public FrameWindow {
+public:
+    X11FrameWindow(FrameWindowEvents& events, Display* display, Window parent);
+    ~X11FrameWindow() override;
+
+    X11FrameWindow(const X11FrameWindow&) = delete;
+    X11FrameWindow& operator=(const X11FrameWindow&) = delete;
+
+    // False when the parent is unknown to the server or the window could not be made.
+    bool create(std::int32_t width, std::int32_t height);
+    void* getHandle() const override;
+
+    // Handles every waiting event without blocking and paints the merged exposures once.
+    // Nested calls (from a tracking loop inside an event) take only exposures and destruction.
+    void dispatchEvents();
+    void resize(std::int32_t width, std::int32_t height);
+    void defineCursor(CCursorType type);
+    // Removes a waiting press of the first button; true when there was one.
+    bool takePrimaryButtonPress();
+
+    const X11WindowHandle& handle() const { return windowHandle; }
+
+private:
+    void handle(const XEvent& event, CRect& exposed, bool& destroyed);
+    void destroyWindow();
+
+    FrameWindowEvents& events;
+    X11WindowHandle windowHandle;
+    Window parent;
+    bool alive = false;
+    bool dispatching = false;
+    std::map<CCursorType, Cursor> cursors;
+};
+
+// The frame window whose events this thread handles now, else the one made last; null when
+// no editor is open. The input queries of Platform.h ask its connection.
+X11FrameWindow* activeFrameWindow();
+// The handle as the framework holds it: null, or a pointer to an X11WindowHandle.
+const X11WindowHandle* asWindowHandle(void* window);
+X11FrameWindow* frameWindowOf(void* window);
+
+bool hasCursorShape(CCursorType type);
+
+// While a press is handled, until its handler first drains events again, the pointer and
+// modifier state are the press's own: a click whose button is up again by the next idle
+// still reads as a click, with the modifiers held at the time.
+struct PressState {
+    bool valid = false;
+    CPoint root;
+    unsigned int mask = 0;
+};
+const PressState& currentPressState();
+
+// The clocks in milliseconds: one steady clock for ticks and event times alike.
+std::uint32_t tickCount();
+std::uint32_t lastPressTime();
+
+} // namespace VSTGUI::platform

@@ -1,0 +1,219 @@
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include "X11PanelHost.h"
+
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+constexpr intptr kHostVersion = 2400;
+constexpr unsigned long kParentBackground = 0x00FF00;
+thread_local X11PanelHost* constructingHost = nullptr;
+
+PanelPixel toPixel(unsigned long value)
+{
+    return {static_cast<int>((value >> 16) & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+            static_cast<int>(value & 0xFF)};
+}
+} // namespace
+
+Display* openTestDisplay()
+{
+    return XOpenDisplay(nullptr);
+}
+
+void closeTestDisplay(Display* display)
+{
+    XCloseDisplay(display);
+}
+
+X11PanelHost::X11PanelHost(Display* display_, std::shared_ptr<PluginLibrary> library_)
+    : display(display_), library(std::move(library_))
+{
+    if (library == nullptr)
+        library = std::make_shared<PluginLibrary>(PluginLibrary::builtPluginPath());
+    const PluginEntryProc entry = library->isLoaded() ? library->entryPoint("VSTPluginMain") : nullptr;
+    if (entry != nullptr) {
+        constructingHost = this;
+        current = entry(callback);
+        constructingHost = nullptr;
+    }
+    if (current != nullptr) {
+        current->resvd1 = reinterpret_cast<intptr>(this);
+        dispatch(effOpen);
+    }
+    // At the origin of the screen, so editor and screen coordinates agree (Xvfb has no window
+    // manager to move it).
+    XSetWindowAttributes attributes = {};
+    attributes.background_pixel = kParentBackground;
+    attributes.event_mask = StructureNotifyMask;
+    parentWindow = XCreateWindow(display, DefaultRootWindow(display), 0, 0, PanelLayout::kWidth,
+                                 PanelLayout::kHeight, 0, CopyFromParent, InputOutput, CopyFromParent,
+                                 CWBackPixel | CWEventMask, &attributes);
+    XMapWindow(display, parentWindow);
+    XEvent event;
+    do
+        XWindowEvent(display, parentWindow, StructureNotifyMask, &event);
+    while (event.type != MapNotify);
+}
+
+X11PanelHost::~X11PanelHost()
+{
+    closeEffect();
+    if (parentWindow != 0)
+        XDestroyWindow(display, parentWindow);
+    XSync(display, False);
+}
+
+intptr X11PanelHost::callback(AEffect* effect, int32 opcode, int32 index, intptr /*value*/, void* ptr, float /*opt*/)
+{
+    X11PanelHost* host = effect != nullptr ? reinterpret_cast<X11PanelHost*>(effect->resvd1) : constructingHost;
+    switch (opcode) {
+    case audioMasterVersion:
+        return kHostVersion;
+    case audioMasterIdle:
+        if (host != nullptr)
+            ++host->idleCount;
+        return 0;
+    case audioMasterBeginEdit:
+    case audioMasterEndEdit:
+    case audioMasterAutomate:
+        if (host != nullptr) {
+            if (opcode == audioMasterBeginEdit)
+                ++host->beginCount;
+            std::lock_guard<std::mutex> lock(host->requestMutex);
+            host->requests.push_back(opcode);
+            host->requests.push_back(index);
+        }
+        return 1;
+    case audioMasterCanDo:
+        return 0;
+    default:
+        (void)ptr;
+        return 0;
+    }
+}
+
+intptr X11PanelHost::dispatch(int32 opcode, int32 index, intptr value, void* ptr, float opt)
+{
+    return current != nullptr ? current->dispatcher(current, opcode, index, value, ptr, opt) : 0;
+}
+
+bool X11PanelHost::openEditor()
+{
+    XSync(display, False);
+    const intptr opened = dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parentWindow));
+    idle();
+    return opened == 1;
+}
+
+void X11PanelHost::idle(int passes)
+{
+    for (int i = 0; i < passes; ++i)
+        dispatch(effEditIdle);
+    XSync(display, False);
+}
+
+void X11PanelHost::closeEffect()
+{
+    if (current == nullptr)
+        return;
+    dispatch(effClose);
+    current = nullptr;
+}
+
+void X11PanelHost::destroyParent()
+{
+    XDestroyWindow(display, parentWindow);
+    XSync(display, False);
+    parentWindow = 0;
+}
+
+int X11PanelHost::childWindowCount() const
+{
+    Window root = 0;
+    Window parentOfParent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, parentWindow, &root, &parentOfParent, &children, &count) == 0)
+        return -1;
+    if (children != nullptr)
+        XFree(children);
+    return static_cast<int>(count);
+}
+
+PanelPixel X11PanelHost::pixel(int x, int y) const
+{
+    return pixels(x, y, x + 1, y + 1).front();
+}
+
+std::vector<PanelPixel> X11PanelHost::pixels(int left, int top, int right, int bottom) const
+{
+    std::vector<PanelPixel> result;
+    XImage* image = XGetImage(display, parentWindow, left, top, static_cast<unsigned int>(right - left),
+                              static_cast<unsigned int>(bottom - top), AllPlanes, ZPixmap);
+    if (image == nullptr)
+        return result;
+    for (int y = 0; y < bottom - top; ++y) {
+        for (int x = 0; x < right - left; ++x)
+            result.push_back(toPixel(XGetPixel(image, x, y)));
+    }
+    XDestroyImage(image);
+    return result;
+}
+
+std::vector<int32> X11PanelHost::editRequests()
+{
+    std::lock_guard<std::mutex> lock(requestMutex);
+    return requests;
+}
+
+void X11PanelHost::clearRequests()
+{
+    std::lock_guard<std::mutex> lock(requestMutex);
+    requests.clear();
+}
+
+// Waiting, not timing: the loop ends when the plug-in has called back, whenever that is.
+void X11PanelHost::awaitIdleRequests(int count) const
+{
+    const int target = idleCount.load() + count;
+    while (idleCount.load() < target)
+        std::this_thread::yield();
+}
+
+FakeInput::FakeInput() : display(XOpenDisplay(nullptr)) {}
+
+FakeInput::~FakeInput()
+{
+    if (display != nullptr)
+        XCloseDisplay(display);
+}
+
+void FakeInput::moveTo(int x, int y)
+{
+    XTestFakeMotionEvent(display, DefaultScreen(display), x, y, CurrentTime);
+    XSync(display, False);
+}
+
+void FakeInput::button(unsigned int button, bool pressed)
+{
+    XTestFakeButtonEvent(display, button, pressed ? True : False, CurrentTime);
+    XSync(display, False);
+}
+
+void FakeInput::click(unsigned int which)
+{
+    button(which, true);
+    button(which, false);
+}
+
+void FakeInput::controlKey(bool pressed)
+{
+    XTestFakeKeyEvent(display, XKeysymToKeycode(display, XK_Control_L), pressed ? True : False, CurrentTime);
+    XSync(display, False);
+}

@@ -1,0 +1,120 @@
+// A host for the built plug-in's editor on X11: loads the library by path, makes an effect,
+// and gives the editor a top-level window of its own connection as parent. It records the
+// plug-in's edit and idle requests thread-safely (a tracking loop calls back while another
+// thread moves the pointer), reads the panel's pixels back from the server, and makes real
+// input with the X test extension.
+#pragma once
+
+#include "HostTypes.h"
+#include "PluginLibrary.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+struct PanelPixel {
+    int red;
+    int green;
+    int blue;
+    bool operator==(const PanelPixel& other) const
+    {
+        return red == other.red && green == other.green && blue == other.blue;
+    }
+    bool operator!=(const PanelPixel& other) const { return !(*this == other); }
+};
+
+// The panel's layout, in editor pixels.
+struct PanelLayout {
+    static constexpr int kWidth = 351;
+    static constexpr int kHeight = 256;
+    static constexpr int kKnobLeft[3] = {55, 152, 244};
+    static constexpr int kKnobTop = 130;
+    static constexpr int kKnobSize = 50;
+    static constexpr int kLabelTop = 200;
+    static constexpr int kLabelBottom = 220;
+    static constexpr int kLabelWidth = 50;
+    static int knobCentreX(int tag) { return kKnobLeft[tag] + kKnobSize / 2; }
+    static int knobCentreY() { return kKnobTop + kKnobSize / 2; }
+};
+
+// Xlib's macros collide with GoogleTest's names, so tests see the connection and windows
+// through these names only.
+struct _XDisplay;
+using Display = _XDisplay;
+using Window = unsigned long;
+
+// The test's own connection to the display in DISPLAY; null when there is none.
+Display* openTestDisplay();
+void closeTestDisplay(Display* display);
+
+class X11PanelHost {
+public:
+    // Loads the library (KV_PLUGIN or beside the test) and makes an effect; library may be
+    // shared by several hosts.
+    explicit X11PanelHost(Display* display, std::shared_ptr<PluginLibrary> library = nullptr);
+    ~X11PanelHost();
+
+    X11PanelHost(const X11PanelHost&) = delete;
+    X11PanelHost& operator=(const X11PanelHost&) = delete;
+
+    AEffect* effect() const { return current; }
+    intptr dispatch(int32 opcode, int32 index = 0, intptr value = 0, void* ptr = nullptr, float opt = 0.0f);
+    float parameter(int32 index) { return current->getParameter(current, index); }
+
+    Window parent() const { return parentWindow; }
+    // effEditOpen in the parent and one idle, which handles the first exposure; true when
+    // effEditOpen answered 1.
+    bool openEditor();
+    void closeEditor() { dispatch(effEditClose); }
+    void idle(int passes = 1);
+    // effClose; the effect is gone afterwards.
+    void closeEffect();
+    void destroyParent();
+
+    int childWindowCount() const;
+    PanelPixel pixel(int x, int y) const;
+    std::vector<PanelPixel> pixels(int left, int top, int right, int bottom) const;
+
+    // Requests of the plug-in since the last clear, in order.
+    std::vector<int32> editRequests();
+    void clearRequests();
+    int idleRequests() const { return idleCount.load(); }
+    // Blocks until the plug-in has sent this many more idle requests than now; the plug-in's
+    // tracking loop sends them from its own thread of control while the gesture runs.
+    void awaitIdleRequests(int count) const;
+    int beginEdits() const { return beginCount.load(); }
+
+private:
+    static intptr callback(AEffect* effect, int32 opcode, int32 index, intptr value, void* ptr, float opt);
+
+    Display* display;
+    std::shared_ptr<PluginLibrary> library;
+    AEffect* current = nullptr;
+    Window parentWindow = 0;
+    std::mutex requestMutex;
+    std::vector<int32> requests;
+    std::atomic<int> idleCount{0};
+    std::atomic<int> beginCount{0};
+};
+
+// Real input through the X test extension on a connection of its own (usable from any one
+// thread); every call waits until the server has taken the event.
+class FakeInput {
+public:
+    FakeInput();
+    ~FakeInput();
+
+    FakeInput(const FakeInput&) = delete;
+    FakeInput& operator=(const FakeInput&) = delete;
+
+    void moveTo(int x, int y);
+    void button(unsigned int button, bool pressed);
+    void click(unsigned int button);
+    void controlKey(bool pressed);
+
+private:
+    Display* display;
+};

@@ -1,0 +1,213 @@
+// The built plug-in's panel in a real X window: its pixels against the panel's artwork and
+// layout, and real pointer input from the X test extension turning the knobs.
+#include "X11DisplayFixture.h"
+
+#include <png.h>
+
+#include <thread>
+
+namespace {
+constexpr unsigned int kWheelUp = 4;
+constexpr unsigned int kPrimary = 1;
+constexpr unsigned char kVirtualKeyUp = 12;
+constexpr unsigned char kVirtualKeyDown = 14;
+constexpr float kModifierShift = 1.0f;
+constexpr PanelPixel kLabelFill = {120, 145, 236};
+constexpr PanelPixel kBlack = {0, 0, 0};
+
+// The framework premultiplies with alpha over 256, which takes one off bright opaque channels.
+int premultiplied(png_byte channel)
+{
+    return channel * 255 / 256;
+}
+
+// The panel's background artwork, decoded independently of the plug-in.
+std::vector<PanelPixel> backgroundArtwork()
+{
+    png_image image = {};
+    image.version = PNG_IMAGE_VERSION;
+    std::vector<PanelPixel> pixels;
+    if (png_image_begin_read_from_file(&image, KV_BACKGROUND_PNG) == 0)
+        return pixels;
+    image.format = PNG_FORMAT_RGB;
+    std::vector<png_byte> bytes(PNG_IMAGE_SIZE(image));
+    if (png_image_finish_read(&image, nullptr, bytes.data(), 0, nullptr) != 0) {
+        for (std::size_t i = 0; i + 2 < bytes.size(); i += 3)
+            pixels.push_back({premultiplied(bytes[i]), premultiplied(bytes[i + 1]), premultiplied(bytes[i + 2])});
+    }
+    png_image_free(&image);
+    return pixels;
+}
+
+// The handle dot's centre is light, so it reads on the dark knob body at every angle.
+bool isHandleCentre(const PanelPixel& pixel)
+{
+    return pixel.red + pixel.green + pixel.blue > 500;
+}
+
+class X11Panel : public X11DisplayTest {
+protected:
+    void SetUp() override
+    {
+        X11DisplayTest::SetUp();
+        if (IsSkipped())
+            return;
+        panel = std::make_unique<X11PanelHost>(display);
+        ASSERT_NE(panel->effect(), nullptr);
+        ASSERT_TRUE(panel->openEditor());
+        panel->clearRequests();
+    }
+
+    void TearDown() override { panel.reset(); }
+
+    std::vector<int32> oneEditOf(int32 tag) const { return {audioMasterBeginEdit, tag, audioMasterEndEdit, tag}; }
+
+    std::vector<PanelPixel> label(int tag) const
+    {
+        const int left = PanelLayout::kKnobLeft[tag];
+        return panel->pixels(left, PanelLayout::kLabelTop, left + PanelLayout::kLabelWidth, PanelLayout::kLabelBottom);
+    }
+
+    // The press is queued before the idle that handles it; the knob's tracking loop then runs
+    // inside that idle while another thread moves the pointer and lets go once the loop has
+    // polled the new position (it calls the host's idle on each pass).
+    void drag(int fromX, int fromY, int toX, int toY)
+    {
+        FakeInput input;
+        input.moveTo(fromX, fromY);
+        input.button(kPrimary, true);
+        std::thread mover([&] {
+            FakeInput moving;
+            while (panel->beginEdits() == 0)
+                std::this_thread::yield();
+            moving.moveTo(toX, toY);
+            panel->awaitIdleRequests(2);
+            moving.button(kPrimary, false);
+        });
+        panel->idle();
+        mover.join();
+    }
+
+    void controlClick(int tag)
+    {
+        FakeInput input;
+        input.controlKey(true);
+        input.moveTo(PanelLayout::knobCentreX(tag), PanelLayout::knobCentreY());
+        input.click(kPrimary);
+        panel->idle();
+        input.controlKey(false);
+    }
+
+    std::unique_ptr<X11PanelHost> panel;
+};
+} // namespace
+
+TEST_F(X11Panel, ReportsItsEditorAndOpensOneChildWindowOfThePanelSize)
+{
+    EXPECT_EQ(panel->effect()->flags & 0x11, 0x11);
+    ERect* rect = nullptr;
+    ASSERT_EQ(panel->dispatch(effEditGetRect, 0, 0, &rect), 1);
+    EXPECT_EQ(rect->right, PanelLayout::kWidth);
+    EXPECT_EQ(rect->bottom, PanelLayout::kHeight);
+    EXPECT_EQ(panel->childWindowCount(), 1);
+    panel->closeEditor();
+    EXPECT_EQ(panel->childWindowCount(), 0);
+}
+
+TEST_F(X11Panel, ShowsTheArtworkAroundTheKnobsAndLabels)
+{
+    const std::vector<PanelPixel> artwork = backgroundArtwork();
+    ASSERT_EQ(artwork.size(), static_cast<std::size_t>(PanelLayout::kWidth * PanelLayout::kHeight));
+    // Everything above the knobs is the background alone.
+    const std::vector<PanelPixel> shown = panel->pixels(0, 0, PanelLayout::kWidth, PanelLayout::kKnobTop);
+    const std::vector<PanelPixel> expected(artwork.begin(), artwork.begin() + shown.size());
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        differing += shown[i] != expected[i];
+    EXPECT_EQ(differing, 0u);
+    if (differing != 0) {
+        std::size_t first = 0;
+        while (shown[first] == expected[first])
+            ++first;
+        ADD_FAILURE() << "first at " << first % PanelLayout::kWidth << "," << first / PanelLayout::kWidth << ": "
+                      << shown[first].red << " " << shown[first].green << " " << shown[first].blue << " instead of "
+                      << expected[first].red << " " << expected[first].green << " " << expected[first].blue;
+    }
+}
+
+TEST_F(X11Panel, LabelsAreFramedFilledAndCentredAsOnWindows)
+{
+    for (int tag = 0; tag < 3; ++tag) {
+        const int left = PanelLayout::kKnobLeft[tag];
+        EXPECT_EQ(panel->pixel(left, 200), kBlack);
+        EXPECT_EQ(panel->pixel(left + 49, 219), kBlack);
+        EXPECT_EQ(panel->pixel(left + 2, 202), kLabelFill);
+        EXPECT_EQ(panel->pixel(left + 47, 217), kLabelFill);
+        // The text's ink: white, inside the frame, centred across and down to a pixel or two.
+        const std::vector<PanelPixel> cell = label(tag);
+        int inkLeft = PanelLayout::kLabelWidth, inkRight = -1, inkTop = 20, inkBottom = -1, white = 0;
+        for (int y = 1; y < 19; ++y) {
+            for (int x = 1; x < 49; ++x) {
+                const PanelPixel& p = cell[static_cast<std::size_t>(y * PanelLayout::kLabelWidth + x)];
+                if (p == kLabelFill)
+                    continue;
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+                inkTop = std::min(inkTop, y);
+                inkBottom = std::max(inkBottom, y);
+                white += p.red > 240 && p.green > 240 && p.blue > 240;
+            }
+        }
+        ASSERT_GE(inkRight, inkLeft) << "label " << tag << " shows text";
+        EXPECT_GT(white, 5) << "label " << tag << " is written in white";
+        EXPECT_NEAR((inkLeft + inkRight) / 2.0, 24.5, 2.0) << "label " << tag;
+        EXPECT_NEAR((inkTop + inkBottom) / 2.0, 9.5, 2.5) << "label " << tag;
+    }
+}
+
+TEST_F(X11Panel, KnobHandlesSitOnTheCircleAtTheirValues)
+{
+    const auto knobPixel = [this](int tag, int x, int y) {
+        return panel->pixel(PanelLayout::kKnobLeft[tag] + x, PanelLayout::kKnobTop + y);
+    };
+    EXPECT_EQ(knobPixel(0, 25, 5), knobPixel(1, 25, 5));
+    EXPECT_NE(knobPixel(0, 25, 5), knobPixel(2, 25, 5));
+    EXPECT_TRUE(isHandleCentre(knobPixel(2, 39, 39)));
+    EXPECT_NE(knobPixel(0, 39, 39), knobPixel(2, 39, 39));
+}
+
+TEST_F(X11Panel, ARealDragTurnsTheKnobWithOneEditAndTheLabelFollowsOnTheNextIdle)
+{
+    const std::vector<PanelPixel> before = label(0);
+    // From 180 degrees over the top to 45 degrees: from 1/6 to 2/3 of the range.
+    drag(60, 155, 94, 141);
+    EXPECT_NEAR(panel->parameter(0), 2.0f / 3.0f, 0.02f);
+    EXPECT_EQ(panel->editRequests(), oneEditOf(0));
+    panel->idle();
+    EXPECT_NE(label(0), before);
+    EXPECT_FLOAT_EQ(panel->parameter(1), 0.5f) << "the other knobs stay";
+}
+
+TEST_F(X11Panel, TheWheelStepsTheKnobUnderThePointer)
+{
+    FakeInput input;
+    input.moveTo(PanelLayout::knobCentreX(1), PanelLayout::knobCentreY());
+    input.click(kWheelUp);
+    panel->idle();
+    EXPECT_NEAR(panel->parameter(1), 0.6f, 1e-4f);
+    EXPECT_EQ(panel->editRequests(), oneEditOf(1));
+}
+
+TEST_F(X11Panel, ControlClickSetsTheDefaultAndArrowKeysFromTheHostStepThatKnob)
+{
+    controlClick(2);
+    EXPECT_FLOAT_EQ(panel->parameter(2), 0.5f);
+    EXPECT_EQ(panel->editRequests(), oneEditOf(2));
+    panel->clearRequests();
+
+    EXPECT_EQ(panel->dispatch(effEditKeyDown, 0, kVirtualKeyUp, nullptr, 0.0f), 1);
+    EXPECT_NEAR(panel->parameter(2), 0.6f, 1e-4f);
+    EXPECT_EQ(panel->dispatch(effEditKeyDown, 0, kVirtualKeyDown, nullptr, kModifierShift), 1);
+    EXPECT_NEAR(panel->parameter(2), 0.59f, 1e-4f);
+    EXPECT_EQ(panel->dispatch(effEditKeyDown, 'a', 0, nullptr, 0.0f), 0) << "other keys go back to the host";
+}
