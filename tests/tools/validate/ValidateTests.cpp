@@ -114,6 +114,13 @@ TEST(ValidateGoodPlugins, KestrovanelPassesEveryLevel)
     EXPECT_NE(validation.json.find("\"failed\": 0,"), std::string::npos) << validation.json;
 }
 
+TEST(ValidateGoodPlugins, TheGalleryPassesEveryLevel)
+{
+    const Validation validation = validate(besideTests(std::string("kestrovanel_gallery") + kLibrarySuffix), "10");
+    EXPECT_EQ(validation.exitStatus, 0) << validation.json;
+    EXPECT_NE(validation.json.find("\"failed\": 0,"), std::string::npos) << validation.json;
+}
+
 #if !defined(_WIN32)
 // Debian's packages of plug-ins made with other frameworks, the ones a user here would load;
 // MaBitcrush has one input and two outputs.
