@@ -25,6 +25,30 @@ void* operator new[](std::size_t size)
     return operator new(size);
 }
 
+// The non-throwing forms too, so that every form of new and delete meets the same malloc and
+// free: a plug-in's new (std::nothrow) char[] freed by delete[] must not cross allocators.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    if (counting)
+        allocations.fetch_add(1, std::memory_order_relaxed);
+    return std::malloc(size > 0 ? size : 1);
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept
+{
+    return operator new(size, tag);
+}
+
+void operator delete(void* memory, const std::nothrow_t&) noexcept
+{
+    std::free(memory);
+}
+
+void operator delete[](void* memory, const std::nothrow_t&) noexcept
+{
+    std::free(memory);
+}
+
 void operator delete(void* memory) noexcept
 {
     std::free(memory);
