@@ -64,18 +64,12 @@ bool CScrollContainer::isDirty() const
     return false;
 }
 
+// Only the visible part is redrawn; the container's own redraw then finds the place on screen.
 void CScrollContainer::redrawRect(CDrawContext* context, const CRect& rect)
 {
-    CRect inParent = CRect(rect).offset(viewSize.left, viewSize.top);
-    inParent.bound(viewSize);
-    if (!transparencyEnabled) {
-        drawRect(context, inParent);
-        return;
-    }
-    if (parentView != nullptr)
-        parentView->redrawRect(context, inParent);
-    else if (parentFrame != nullptr)
-        parentFrame->drawRect(context, inParent);
+    CRect visible = rect;
+    visible.bound(localArea());
+    CViewContainer::redrawRect(context, visible);
 }
 
 } // namespace VSTGUI

@@ -147,27 +147,31 @@ TEST_F(ScrollViews, GrowingTheContainerResizesTheScrollersAndKeepsTheContentOnTh
 
 TEST_F(ScrollViews, OnlyVisibleDirtyChildrenRedrawAndAtTheirScrolledPlace)
 {
-    CScrollView* view = scrollView();
-    auto* near = new FilledView(CRect(0, 70, 80, 90));
-    auto* far = new FilledView(CRect(0, 300, 80, 320));
-    view->addView(near);
-    view->addView(far);
-    frame->draw(context);
-    ASSERT_FALSE(frame->isDirty());
+    for (const bool transparent : {true, false}) {
+        CScrollView* view = scrollView();
+        view->getScrollContainer()->setTransparency(transparent);
+        auto* near = new FilledView(CRect(0, 70, 80, 90));
+        auto* far = new FilledView(CRect(0, 300, 80, 320));
+        view->addView(near);
+        view->addView(far);
+        frame->draw(context);
+        ASSERT_FALSE(frame->isDirty());
 
-    far->setDirty(true);
-    EXPECT_FALSE(view->getScrollContainer()->isDirty()) << "scrolled out of sight";
-    scrollTo(view, view->getVerticalScrollbar(), 0.8f);
-    // Offset 240: the far child now lies at y = 60 of the view, 70 of the frame.
-    frame->draw(context);
-    far->setDirty(true);
-    EXPECT_TRUE(view->getScrollContainer()->isDirty());
-    fake::calls.clear();
-    frame->update(context);
-    std::string drawn;
-    for (const std::string& call : fake::calls)
-        drawn += call + "\n";
-    EXPECT_NE(drawn.find("fillRect 21,71,100,90\n"), std::string::npos)
-        << "the far child is painted where it is shown:\n" << drawn;
-    EXPECT_FALSE(far->isDirty());
+        far->setDirty(true);
+        EXPECT_FALSE(view->getScrollContainer()->isDirty()) << "scrolled out of sight";
+        scrollTo(view, view->getVerticalScrollbar(), 0.8f);
+        // Offset 240: the far child now lies at y = 60 of the view, 70 of the frame.
+        frame->draw(context);
+        far->setDirty(true);
+        EXPECT_TRUE(view->getScrollContainer()->isDirty());
+        fake::calls.clear();
+        frame->update(context);
+        std::string drawn;
+        for (const std::string& call : fake::calls)
+            drawn += call + "\n";
+        EXPECT_NE(drawn.find("fillRect 21,71,100,90\n"), std::string::npos)
+            << "the far child is painted where it is shown, transparent " << transparent << ":\n" << drawn;
+        EXPECT_FALSE(far->isDirty());
+        frame->removeView(view, true);
+    }
 }
