@@ -98,24 +98,24 @@ void CScrollbar::draw(CDrawContext* context)
 
 void CScrollbar::drawBackground(CDrawContext* context)
 {
-    if (drawer != nullptr) {
+    if (drawer != nullptr)
         drawer->drawBackground(context, viewSize, direction, this);
-        return;
-    }
-    context->setLineWidth(1);
-    context->setFillColor(backgroundColor);
-    context->setFrameColor(frameColor);
-    context->drawRect(viewSize, kDrawStyleFilledStroked);
+    else
+        drawOutlined(context, viewSize, backgroundColor);
 }
 
 void CScrollbar::drawScroller(CDrawContext* context, const CRect& rect)
 {
-    if (drawer != nullptr) {
+    if (drawer != nullptr)
         drawer->drawScroller(context, rect, direction, this);
-        return;
-    }
+    else
+        drawOutlined(context, rect, scrollerColor);
+}
+
+void CScrollbar::drawOutlined(CDrawContext* context, const CRect& rect, const CColor& fill) const
+{
     context->setLineWidth(1);
-    context->setFillColor(scrollerColor);
+    context->setFillColor(fill);
     context->setFrameColor(frameColor);
     context->drawRect(rect, kDrawStyleFilledStroked);
 }

@@ -66,6 +66,8 @@ private:
     std::int32_t areaExtent() const { return vertical() ? scrollerArea.height() : scrollerArea.width(); }
     // Pixels the scroller can travel; 0 when it fills the track.
     std::int32_t travel() const;
+    // Fills rect with the colour and outlines it in the frame colour.
+    void drawOutlined(CDrawContext* context, const CRect& rect, const CColor& fill) const;
     // Stores the value clamped to 0..1 and tells the listener when it changed.
     void moveTo(CDrawContext* context, float newValue);
     void dragScroller(CDrawContext* context, const CPoint& click);

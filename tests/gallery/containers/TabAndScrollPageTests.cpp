@@ -4,10 +4,9 @@
 // is there after scrolling and it redraws there; opening and closing on each page leaks nothing.
 #include "GalleryWindow.h"
 #include "pages/ScrollPage.h"
+#include "ProcessResources.h"
 
 #include <gtest/gtest.h>
-
-#include <psapi.h>
 
 #include <cstdlib>
 
@@ -72,21 +71,6 @@ bool looksLike(CColor shown, CColor expected)
 POINT tabCentre(Page page)
 {
     return {page * kTabWidth + kTabWidth / 2, kTabHeight / 2};
-}
-
-struct ResourceUse {
-    DWORD gdiObjects;
-    DWORD userObjects;
-    SIZE_T privateBytes;
-};
-
-ResourceUse resourceUse()
-{
-    PROCESS_MEMORY_COUNTERS_EX memory = {};
-    memory.cb = sizeof(memory);
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory));
-    return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS),
-            memory.PrivateUsage};
 }
 
 class GalleryPages : public ::testing::Test {
