@@ -17,7 +17,7 @@ POINT PanelLayout::knobPointAt(int tag, double degrees, double radius)
             centre.y - static_cast<LONG>(std::lround(std::sin(radians) * radius))};
 }
 
-PanelHost::PanelHost() : hostWindow(PanelLayout::kWidth, PanelLayout::kHeight, nullptr, kHostX, kHostY)
+PanelHost::PanelHost(SIZE editorSize) : hostWindow(editorSize.cx, editorSize.cy, nullptr, kHostX, kHostY)
 {
     testHost.open();
 }
