@@ -23,7 +23,7 @@ constexpr int kGuardPolls = 1000;
 constexpr DWORD kPollMs = 10;
 
 // On the input thread, while the editor's thread is inside the control's tracking loop.
-bool waitForParameter(GalleryScreen* screen, Control control, float expected)
+bool waitForParameter(GalleryScreen* screen, Parameter control, float expected)
 {
     for (int poll = 0; poll < kGuardPolls; ++poll) {
         if (screen->parameter(control) == expected)
@@ -41,17 +41,17 @@ protected:
         screen.takeEditRequests();
     }
 
-    void click(Control control, int x, int y, WORD modifier = 0)
+    void click(Parameter control, int x, int y, WORD modifier = 0)
     {
         const POINT point = screen.screenPoint(control, x, y);
         screen.perform([point, modifier] { performClick(point, modifier); });
     }
-    void clickCentre(Control control, WORD modifier = 0)
+    void clickCentre(Parameter control, WORD modifier = 0)
     {
         const RECT place = placeOf(control);
         click(control, (place.right - place.left) / 2, (place.bottom - place.top) / 2, modifier);
     }
-    void drag(Control control, int x, int y, int dx, int dy, WORD modifier = 0)
+    void drag(Parameter control, int x, int y, int dx, int dy, WORD modifier = 0)
     {
         MouseDrag gesture;
         gesture.start = screen.screenPoint(control, x, y);
@@ -60,13 +60,13 @@ protected:
         gesture.modifierKey = modifier;
         screen.perform([gesture] { performDrag(gesture); });
     }
-    void wheel(Control control, int notches, WORD modifier = 0)
+    void wheel(Parameter control, int notches, WORD modifier = 0)
     {
         const POINT point = screen.toScreen(centreOf(control));
         screen.perform([point, notches, modifier] { performWheel(point, notches, modifier); });
     }
     // Presses at a point, reads the parameter the host sees while the button is held, releases.
-    bool pressShows(Control control, int x, int y, float whilePressed)
+    bool pressShows(Parameter control, int x, int y, float whilePressed)
     {
         const POINT point = screen.screenPoint(control, x, y);
         GalleryScreen* observed = &screen;
@@ -83,7 +83,7 @@ protected:
     {
         return screen.host().dispatch(effEditKeyDown, 0, virtualKey, nullptr, modifier);
     }
-    ::testing::AssertionResult oneEdit(Control control) { return isOneEditOf(screen.takeEditRequests(), control); }
+    ::testing::AssertionResult oneEdit(Parameter control) { return isOneEditOf(screen.takeEditRequests(), control); }
 
     GalleryScreen screen;
 };

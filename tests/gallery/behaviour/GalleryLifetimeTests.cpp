@@ -53,7 +53,7 @@ TEST(GalleryLifetime, TheDropTargetIsRevokedBeforeTheFrameWindowGoes)
     EXPECT_FALSE(hadTargetAtDestruction()) << "closed by the host";
 
     {
-        HostWindow doomed(gallery::kPageWidth, gallery::kPageHeight, nullptr, 500, 300);
+        HostWindow doomed(gallery::kEditorWidth, gallery::kEditorHeight, nullptr, 500, 300);
         ASSERT_NE(screen.host().dispatch(effEditOpen, 0, 0, doomed.handle()), 0);
         pumpMessages();
         watchDestructionOf(frameWindowIn(doomed.handle()));

@@ -11,20 +11,20 @@ using namespace gallery;
 using namespace gallerytest;
 
 namespace {
-::testing::AssertionResult showsFrame(const GalleryScreen& screen, Control control, int frame)
+::testing::AssertionResult showsFrame(const GalleryScreen& screen, Parameter control, int frame)
 {
-    return looksLike(screen.probeOf(control), probeColour(frame)) << " (" << kPlacements[control].name
+    return looksLike(screen.probeOf(control), probeColour(frame)) << " (" << kParameterNames[control]
                                                                     << ", frame " << frame << ")";
 }
 
 // The handle's first pixel along the track for a parameter; the vertical slider has 0 at the bottom.
-int handleStart(Control slider, float parameter)
+int handleStart(Parameter slider, float parameter)
 {
     const float alongTrack = slider == kVerticalSlider ? 1.0f - parameter : parameter;
     return static_cast<int>(alongTrack * kSliderTravel);
 }
 
-::testing::AssertionResult handleAt(const GalleryScreen& screen, Control slider, float parameter)
+::testing::AssertionResult handleAt(const GalleryScreen& screen, Parameter slider, float parameter)
 {
     const int start = handleStart(slider, parameter);
     const bool horizontal = slider == kHorizontalSlider;
@@ -36,14 +36,14 @@ int handleStart(Control slider, float parameter)
         return horizontal ? screen.pixelOfControl(slider, along, across) : screen.pixelOfControl(slider, across, along);
     };
     if (!looksLike(at(middle), sliderHandleColour()))
-        return ::testing::AssertionFailure() << kPlacements[slider].name << ": no handle at " << middle;
+        return ::testing::AssertionFailure() << kParameterNames[slider] << ": no handle at " << middle;
     if (!looksLike(at(beside), sliderTrackColour()))
-        return ::testing::AssertionFailure() << kPlacements[slider].name << ": no track at " << beside;
+        return ::testing::AssertionFailure() << kParameterNames[slider] << ": no track at " << beside;
     return ::testing::AssertionSuccess();
 }
 
 struct StripFrames {
-    Control control;
+    Parameter control;
     int atZero;
     int atHalf;
     int atOne;
@@ -82,7 +82,7 @@ protected:
 
 TEST_F(GalleryPicture, OpenShowsTheFramesOfTheParametersTheHostSet)
 {
-    for (int control = 0; control < kControlCount; ++control)
+    for (int control = kAnimKnob; control <= kVerticalSlider; ++control)
         screen.host().setParameter(control, 1.0f);
     ASSERT_TRUE(screen.openEditor());
     expectFramesFor(screen, 1.0f);
@@ -93,7 +93,7 @@ TEST_F(GalleryPicture, HostChangesMoveEveryControlToItsFrameAtTheNextIdle)
     ASSERT_TRUE(screen.openEditor());
     expectFramesFor(screen, 0.0f);
     for (const float parameter : {0.5f, 1.0f, 0.0f}) {
-        for (int control = 0; control < kControlCount; ++control)
+        for (int control = kAnimKnob; control <= kVerticalSlider; ++control)
             screen.host().setParameter(control, parameter);
         screen.idle();
         expectFramesFor(screen, parameter);

@@ -2,8 +2,7 @@
 
 namespace gallerytest {
 namespace {
-// Where the page lies in the editor's frame.
-constexpr POINT kPageOrigin = {0, 0};
+constexpr POINT kPageOrigin = {gallery::kPageLeft, gallery::kPageTop};
 
 RECT onThePage(const VSTGUI::CRect& place)
 {
@@ -12,7 +11,7 @@ RECT onThePage(const VSTGUI::CRect& place)
 }
 } // namespace
 
-RECT placeOf(gallery::Control control)
+RECT placeOf(gallery::Parameter control)
 {
     return onThePage(gallery::controlRect(control));
 }
@@ -22,13 +21,13 @@ RECT dropArea()
     return onThePage(gallery::kDropArea);
 }
 
-POINT pointOf(gallery::Control control, int x, int y)
+POINT pointOf(gallery::Parameter control, int x, int y)
 {
     const RECT place = placeOf(control);
     return {place.left + x, place.top + y};
 }
 
-POINT centreOf(gallery::Control control)
+POINT centreOf(gallery::Parameter control)
 {
     const RECT place = placeOf(control);
     return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
@@ -59,21 +58,24 @@ VSTGUI::CColor sliderTrackColour()
     return {44, 46, 58, 255};
 }
 
-GalleryScreen::GalleryScreen() : PanelHost({gallery::kPageWidth, gallery::kPageHeight}) {}
+GalleryScreen::GalleryScreen() : PanelHost({gallery::kEditorWidth, gallery::kEditorHeight})
+{
+    host().setParameter(gallery::kPage, gallery::pageValue(gallery::kBitmapControlsPage));
+}
 
-VSTGUI::CColor GalleryScreen::pixelOfControl(gallery::Control control, int x, int y) const
+VSTGUI::CColor GalleryScreen::pixelOfControl(gallery::Parameter control, int x, int y) const
 {
     const POINT point = pointOf(control, x, y);
     return pixel(point.x, point.y);
 }
 
-VSTGUI::CColor GalleryScreen::probeOf(gallery::Control control) const
+VSTGUI::CColor GalleryScreen::probeOf(gallery::Parameter control) const
 {
     const POINT centre = centreOf(control);
     return pixel(centre.x, centre.y);
 }
 
-void GalleryScreen::automate(gallery::Control control, float value)
+void GalleryScreen::automate(gallery::Parameter control, float value)
 {
     host().setParameter(control, value);
     idle();

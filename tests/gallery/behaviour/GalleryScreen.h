@@ -1,10 +1,11 @@
-// The gallery's editor in a test host window, and where its controls are on the screen: the
-// places come from the gallery's own layout, moved by the page's origin in the frame, so the
+// The gallery's editor in a test host window, and where its bitmap controls are on the screen:
+// the places come from the page's own layout, moved by the page's origin in the frame, so the
 // tests follow the layout wherever the page goes.
 #pragma once
 
 #include "CColor.h"
 #include "GalleryLayout.h"
+#include "pages/BitmapControlsPage.h"
 #include "PanelHost.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +15,10 @@
 namespace gallerytest {
 
 // Editor coordinates of the control's rectangle.
-RECT placeOf(gallery::Control control);
+RECT placeOf(gallery::Parameter control);
 // A point of the control, in editor coordinates, given from the control's top-left corner.
-POINT pointOf(gallery::Control control, int x, int y);
-POINT centreOf(gallery::Control control);
+POINT pointOf(gallery::Parameter control, int x, int y);
+POINT centreOf(gallery::Parameter control);
 // Editor coordinates of the view that shows what is dropped on the page.
 RECT dropArea();
 
@@ -32,17 +33,17 @@ VSTGUI::CColor sliderTrackColour();
 constexpr int kSliderHandleLength = 16;
 constexpr int kSliderTravel = 112;
 
-// The gallery's editor opened in a host window of its size.
+// The gallery's editor in a host window of its size, showing the page of bitmap controls.
 class GalleryScreen : public PanelHost {
 public:
     GalleryScreen();
 
-    VSTGUI::CColor pixelOfControl(gallery::Control control, int x, int y) const;
-    VSTGUI::CColor probeOf(gallery::Control control) const;
+    VSTGUI::CColor pixelOfControl(gallery::Parameter control, int x, int y) const;
+    VSTGUI::CColor probeOf(gallery::Parameter control) const;
     // Sets the parameter as a host's automation does and lets the editor's idle show it.
-    void automate(gallery::Control control, float value);
-    float parameter(gallery::Control control) { return host().getParameter(control); }
-    POINT screenPoint(gallery::Control control, int x, int y) const { return toScreen(pointOf(control, x, y)); }
+    void automate(gallery::Parameter control, float value);
+    float parameter(gallery::Parameter control) { return host().getParameter(control); }
+    POINT screenPoint(gallery::Parameter control, int x, int y) const { return toScreen(pointOf(control, x, y)); }
 };
 
 } // namespace gallerytest
