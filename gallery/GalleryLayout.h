@@ -29,10 +29,10 @@ constexpr const char* kParameterNames[kParameterCount] = {
     "VSwitch",  "HSwitch",  "Rocker",   "HSlider",  "VSlider", "Page",
 };
 
-enum Page : std::int32_t { kBitmapControlsPage = 0, kPageCount };
+enum Page : std::int32_t { kBitmapControlsPage = 0, kScrollPage, kPageCount };
 
 // Shown as the Page parameter's value: at most 8 characters.
-constexpr const char* kPageNames[kPageCount] = {"Bitmaps"};
+constexpr const char* kPageNames[kPageCount] = {"Bitmaps", "Scroll"};
 
 // The page a Page parameter value selects: the nearest of the evenly spread page values.
 inline Page pageAt(float value)
@@ -64,13 +64,16 @@ enum Image : std::int32_t {
     kHorizontalHandleImage,
     kVerticalTrackImage,
     kVerticalHandleImage,
+    kTabImage,
 };
 
 constexpr std::int32_t kPageWidth = 620;
 constexpr std::int32_t kPageHeight = 440;
+// The pages' tab buttons run along the editor's top edge, above the page.
+constexpr std::int32_t kTabHeight = 24;
 // Where a page's top-left corner is in the editor's frame.
 constexpr std::int32_t kPageLeft = 0;
-constexpr std::int32_t kPageTop = 0;
+constexpr std::int32_t kPageTop = kTabHeight;
 constexpr std::int32_t kEditorWidth = kPageLeft + kPageWidth;
 constexpr std::int32_t kEditorHeight = kPageTop + kPageHeight;
 

@@ -1,12 +1,14 @@
 #include "GalleryPages.h"
 
 #include "pages/BitmapControlsPage.h"
+#include "pages/ScrollPage.h"
 
 namespace {
 using PageBuilder = void (*)(GalleryPage&);
 
 constexpr PageBuilder kBuilders[] = {
     buildBitmapControlsPage,
+    buildScrollPage,
 };
 static_assert(sizeof(kBuilders) / sizeof(kBuilders[0]) == gallery::kPageCount, "one builder per page");
 } // namespace

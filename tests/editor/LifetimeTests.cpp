@@ -3,7 +3,7 @@
 // and the library unloaded and loaded again in the same process.
 #include "PanelHost.h"
 #include "PluginLibrary.h"
-#include "ResourceUse.h"
+#include "ProcessResources.h"
 
 #include <gtest/gtest.h>
 

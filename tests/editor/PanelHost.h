@@ -67,7 +67,9 @@ public:
         performWhilePumping(std::move(gesture));
     }
 
-    // The edit requests (begin, end, automate) the host received since the last call.
+    // The requests with these opcodes the host received since the last take, in order.
+    std::vector<HostRequest> takeRequests(const std::vector<int32>& opcodes);
+    // The edit requests (begin, end, automate) the host received since the last take.
     std::vector<HostRequest> takeEditRequests();
 
 private:

@@ -3,7 +3,7 @@
 // frame's window is destroyed, whoever closes first.
 #include "DropRegistrationWatch.h"
 #include "GalleryScreen.h"
-#include "ResourceUse.h"
+#include "ProcessResources.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,18 @@
-#include "ResourceUse.h"
+// What a Windows test process holds of the system's objects, to compare before and after a
+// run of open and close cycles. Link psapi.
+#pragma once
+
+#include <windows.h>
 
 #include <psapi.h>
 
-ResourceUse resourceUse()
+struct ResourceUse {
+    DWORD gdiObjects;
+    DWORD userObjects;
+    SIZE_T privateBytes;
+};
+
+inline ResourceUse resourceUse()
 {
     PROCESS_MEMORY_COUNTERS_EX memory = {};
     memory.cb = sizeof(memory);
