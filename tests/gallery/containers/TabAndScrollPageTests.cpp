@@ -172,6 +172,21 @@ TEST_F(GalleryPages, TheWheelScrollsAndAClickReachesTheButtonShownThereWhichRedr
     EXPECT_TRUE(shows(at(lampOf(0, 2, 0, 80)), kLampOff)) << "its neighbour below did not take the click";
 }
 
+TEST_F(GalleryPages, TheHorizontalWheelScrollsSideways)
+{
+    showPage(kScrollPage);
+    // Three notches to the right: 3 × 0.05 of the range of 1120 - 564 pixels.
+    const POINT target = lampOf(1, 0, 83, 0);
+    EXPECT_FALSE(looksLike(at(target), kLampOff)) << "before scrolling no button is there";
+    const POINT screen = gallery.toScreen({300, 200});
+    gallery.perform([screen] { performHorizontalWheel(screen, 3); });
+    gallery.idle();
+    EXPECT_TRUE(shows(at(target), kLampOff));
+    gallery.perform([screen] { performHorizontalWheel(screen, -3); });
+    gallery.idle();
+    EXPECT_TRUE(shows(at(lampOf(1, 0)), kLampOff)) << "turning left scrolls back";
+}
+
 TEST_F(GalleryPages, DraggingEitherScrollerMovesTheContentByItsShareOfTheOverhang)
 {
     showPage(kScrollPage);
