@@ -41,3 +41,9 @@ void GalleryPage::addControl(gallery::Parameter parameter, VSTGUI::CControl* con
     container.addView(control);
     container.addView(readout);
 }
+
+void GalleryPage::showLevel(VSTGUI::CControl* meter)
+{
+    bindings.bindLevel(meter);
+    container.addView(meter);
+}

@@ -33,6 +33,8 @@ public:
     void addView(VSTGUI::CView* view);
     // The control shows its parameter, and a readout of it sits at readoutArea.
     void addControl(gallery::Parameter parameter, VSTGUI::CControl* control, const VSTGUI::CRect& readoutArea);
+    // The meter shows the level of the gallery's audio input.
+    void showLevel(VSTGUI::CControl* meter);
 
 private:
     VSTGUI::CViewContainer& container;

@@ -1,12 +1,14 @@
 #include "GalleryPages.h"
 
 #include "pages/BitmapControlsPage.h"
+#include "pages/TextAndIndicatorsPage.h"
 
 namespace {
 using PageBuilder = void (*)(GalleryPage&);
 
 constexpr PageBuilder kBuilders[] = {
     buildBitmapControlsPage,
+    buildTextAndIndicatorsPage,
 };
 static_assert(sizeof(kBuilders) / sizeof(kBuilders[0]) == gallery::kPageCount, "one builder per page");
 } // namespace

@@ -40,6 +40,13 @@ void ParameterBindings::unbindAll()
         controls[i] = nullptr;
         readouts[i] = nullptr;
     }
+    levelMeter = nullptr;
+}
+
+void ParameterBindings::showLevel(float peak)
+{
+    if (levelMeter != nullptr)
+        levelMeter->setValue(asValue(*levelMeter, peak));
 }
 
 void ParameterBindings::controlChanged(CControl& control)
