@@ -6,8 +6,18 @@
 #include "GalleryEffect.h"
 #include "GalleryPage.h"
 #include "GalleryPages.h"
+#include "PageTabView.h"
+
+#include <algorithm>
 
 using namespace gallery;
+
+namespace {
+constexpr VSTGUI::CColor kTabStripColour = {28, 30, 36, 255};
+constexpr VSTGUI::CColor kSelectedTabText = {28, 30, 36, 255};
+constexpr VSTGUI::CColor kUnselectedTabText = {200, 200, 190, 255};
+constexpr std::int32_t kTabFontSize = 12;
+} // namespace
 
 GalleryEditor::GalleryEditor(AudioEffect* effect_)
     : AEffGUIEditor(effect_), background(new VSTGUI::CBitmap(kBackgroundImage)), bindings(*effect_)
@@ -36,7 +46,7 @@ bool GalleryEditor::open(void* parentWindow)
         return false;
     }
     frame->setBackground(background);
-    showPage(pageAt(effect->getParameter(kPage)));
+    buildPages();
     frame->setDropActive(true);
     return true;
 }
@@ -54,7 +64,7 @@ void GalleryEditor::close()
 void GalleryEditor::destroyFrame()
 {
     bindings.unbindAll();
-    pageView = nullptr;
+    tabs = nullptr;
     if (frame != nullptr) {
         VSTGUI::CFrame* closing = frame;
         frame = nullptr;
@@ -73,17 +83,35 @@ void GalleryEditor::idle()
     AEffGUIEditor::idle();
 }
 
-void GalleryEditor::showPage(Page page)
+// Many pages share the editor's width: each tab gets at most the width of its picture.
+void GalleryEditor::buildPages()
 {
     bindings.unbindAll();
-    if (pageView != nullptr)
-        frame->removeView(pageView, true);
-    pageView = new VSTGUI::CViewContainer(
-        VSTGUI::CRect(kPageLeft, kPageTop, kPageLeft + kPageWidth, kPageTop + kPageHeight), frame, background);
-    GalleryPage builder(*pageView, bindings, *this);
-    buildGalleryPage(page, builder);
-    frame->addView(pageView);
+    auto* tabImage = new VSTGUI::CBitmap(kTabImage);
+    const std::int32_t tabWidth = std::min(tabImage->getWidth(), kEditorWidth / kPageCount);
+    tabs = new PageTabView(VSTGUI::CRect(0, 0, kEditorWidth, kEditorHeight), frame,
+                           VSTGUI::CRect(0, 0, tabWidth, 2 * kTabHeight), [this](Page page) { pageChosen(page); });
+    tabs->setBackgroundColor(kTabStripColour);
+    for (std::int32_t page = 0; page < kPageCount; ++page) {
+        auto* pageView = new VSTGUI::CViewContainer(
+            VSTGUI::CRect(kPageLeft, kPageTop, kPageLeft + kPageWidth, kPageTop + kPageHeight), frame, background);
+        GalleryPage builder(*pageView, bindings, *this);
+        buildGalleryPage(static_cast<Page>(page), builder);
+        tabs->addTab(pageView, kPageNames[page], tabImage);
+    }
+    tabImage->forget();
+    tabs->setTabFontStyle(VSTGUI::kFontSystem, kTabFontSize, kSelectedTabText, kUnselectedTabText);
+    shownPage = pageAt(effect->getParameter(kPage));
+    tabs->selectTab(shownPage);
+    frame->addView(tabs);
+}
+
+void GalleryEditor::pageChosen(Page page)
+{
     shownPage = page;
+    beginEdit(kPage);
+    effect->setParameterAutomated(kPage, pageValue(page));
+    endEdit(kPage);
 }
 
 void GalleryEditor::showHostChanges()
@@ -91,8 +119,10 @@ void GalleryEditor::showHostChanges()
     if (frame == nullptr || isEditing())
         return;
     const Page requested = pageAt(effect->getParameter(kPage));
-    if (requested != shownPage)
-        showPage(requested);
+    if (requested != shownPage) {
+        shownPage = requested;
+        tabs->selectTab(requested);
+    }
     bindings.showHostChanges();
 }
 

@@ -1,6 +1,7 @@
-// The gallery's editor: one page at a time, the one the Page parameter selects, each page's
-// controls bound to their parameters with a readout under each. Host automation, of the page
-// too, reaches the editor at the next idle.
+// The gallery's editor: a tab view with one tab per page, showing the page the Page parameter
+// selects, each page's controls bound to their parameters with a readout under each. A click
+// on a tab is an edit of the Page parameter; host automation, of the page too, reaches the
+// editor at the next idle.
 #pragma once
 
 #include "AEffGUIEditor.h"
@@ -11,8 +12,9 @@
 namespace VSTGUI {
 class CBitmap;
 class CControl;
-class CViewContainer;
 } // namespace VSTGUI
+
+class PageTabView;
 
 class GalleryEditor : public AEffGUIEditor, public VSTGUI::CControlListener {
 public:
@@ -29,8 +31,10 @@ public:
     void valueChanged(VSTGUI::CDrawContext* context, VSTGUI::CControl* control) override;
 
 private:
-    // Replaces the page on show by a new one; not while a gesture holds a control of it.
-    void showPage(gallery::Page page);
+    // Every page is built and bound at once; the tab view shows one.
+    void buildPages();
+    // The user chose a page on the tab view: the Page parameter follows as one edit.
+    void pageChosen(gallery::Page page);
     void showHostChanges();
     void destroyFrame();
 
@@ -38,6 +42,6 @@ private:
     bool closePending = false;
     ParameterBindings bindings;
     // Owned by the frame; valid only while the editor is open.
-    VSTGUI::CViewContainer* pageView = nullptr;
+    PageTabView* tabs = nullptr;
     gallery::Page shownPage = gallery::kBitmapControlsPage;
 };

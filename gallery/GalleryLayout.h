@@ -30,10 +30,10 @@ constexpr const char* kParameterNames[kParameterCount] = {
     "VSwitch",  "HSwitch",  "Rocker",   "HSlider",  "VSlider", "Digits", "Page",
 };
 
-enum Page : std::int32_t { kBitmapControlsPage = 0, kTextAndIndicatorsPage, kPageCount };
+enum Page : std::int32_t { kBitmapControlsPage = 0, kScrollPage, kTextIndicatorsPage, kPageCount };
 
 // Shown as the Page parameter's value: at most 8 characters.
-constexpr const char* kPageNames[kPageCount] = {"Bitmaps", "TextInd"};
+constexpr const char* kPageNames[kPageCount] = {"Bitmaps", "Scroll", "TextInd"};
 
 // The page a Page parameter value selects: the nearest of the evenly spread page values.
 inline Page pageAt(float value)
@@ -65,6 +65,7 @@ enum Image : std::int32_t {
     kHorizontalHandleImage,
     kVerticalTrackImage,
     kVerticalHandleImage,
+    kTabImage,
     kDigitsImage,
     kMeterOnImage,
     kMeterOffImage,
@@ -73,9 +74,11 @@ enum Image : std::int32_t {
 
 constexpr std::int32_t kPageWidth = 620;
 constexpr std::int32_t kPageHeight = 440;
+// The pages' tab buttons run along the editor's top edge, above the page.
+constexpr std::int32_t kTabHeight = 24;
 // Where a page's top-left corner is in the editor's frame.
 constexpr std::int32_t kPageLeft = 0;
-constexpr std::int32_t kPageTop = 0;
+constexpr std::int32_t kPageTop = kTabHeight;
 constexpr std::int32_t kEditorWidth = kPageLeft + kPageWidth;
 constexpr std::int32_t kEditorHeight = kPageTop + kPageHeight;
 

@@ -27,6 +27,11 @@ VSTGUI::CBitmap* GalleryPage::image(gallery::Image id)
     return images.back();
 }
 
+VSTGUI::CFrame* GalleryPage::frame() const
+{
+    return container.getFrame();
+}
+
 void GalleryPage::addView(VSTGUI::CView* view)
 {
     container.addView(view);

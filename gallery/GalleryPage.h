@@ -12,6 +12,7 @@ namespace VSTGUI {
 class CBitmap;
 class CControl;
 class CControlListener;
+class CFrame;
 class CRect;
 class CView;
 class CViewContainer;
@@ -28,6 +29,8 @@ public:
     // The listener every control of the page reports to.
     VSTGUI::CControlListener* listener() const { return &controlListener; }
     VSTGUI::CBitmap* image(gallery::Image id);
+    // Containers on the page need it when they are made: children copy it as they join.
+    VSTGUI::CFrame* frame() const;
 
     // The page takes over the view's first reference.
     void addView(VSTGUI::CView* view);

@@ -1,6 +1,7 @@
 #include "GalleryPages.h"
 
 #include "pages/BitmapControlsPage.h"
+#include "pages/ScrollPage.h"
 #include "pages/TextAndIndicatorsPage.h"
 
 namespace {
@@ -8,6 +9,7 @@ using PageBuilder = void (*)(GalleryPage&);
 
 constexpr PageBuilder kBuilders[] = {
     buildBitmapControlsPage,
+    buildScrollPage,
     buildTextAndIndicatorsPage,
 };
 static_assert(sizeof(kBuilders) / sizeof(kBuilders[0]) == gallery::kPageCount, "one builder per page");

@@ -22,7 +22,7 @@ constexpr std::int32_t kUnbound = -1;
 // Shows the text of the text edit it listens to whenever an edit changed it.
 class TextEcho : public VSTGUI::CTextLabel, public VSTGUI::CControlListener {
 public:
-    TextEcho(const VSTGUI::CRect& size, const char* text) : CTextLabel(size, text)
+    TextEcho(const VSTGUI::CRect& size, const char* initialText) : CTextLabel(size, initialText)
     {
         setBackColor(kLabelBack);
         setFrameColor(kLabelBack);
@@ -32,9 +32,9 @@ public:
     {
         if (control == nullptr || !control->isTypeOf("CTextEdit"))
             return;
-        char text[VSTGUI::kTextEditBytes];
-        static_cast<VSTGUI::CTextEdit*>(control)->getText(text);
-        setText(text);
+        char edited[VSTGUI::kTextEditBytes];
+        static_cast<VSTGUI::CTextEdit*>(control)->getText(edited);
+        setText(edited);
         setDirty(true);
     }
 };

@@ -11,7 +11,7 @@ constexpr int kBlockFrames = 256;
 GalleryPageHost::GalleryPageHost() : window(gallery::kEditorWidth, gallery::kEditorHeight, nullptr, 20, 20)
 {
     testHost.open();
-    testHost.setParameter(gallery::kPage, gallery::pageValue(gallery::kTextAndIndicatorsPage));
+    testHost.setParameter(gallery::kPage, gallery::pageValue(gallery::kTextIndicatorsPage));
 }
 
 GalleryPageHost::~GalleryPageHost()
