@@ -17,15 +17,16 @@ constexpr const char* kTextEditStart = "Edit me";
 constexpr std::int32_t kDigitCount = 7;
 constexpr std::int32_t kDigitWidth = 16;
 constexpr std::int32_t kDigitHeight = 24;
-inline const VSTGUI::CRect kDigitArea(340, 60, 340 + kDigitCount * kDigitWidth, 60 + kDigitHeight);
-inline const VSTGUI::CRect kDigitReadoutArea(346, 92, 446, 108);
+inline const VSTGUI::CRect kDigitArea(360, 60, 360 + kDigitCount * kDigitWidth, 60 + kDigitHeight);
+inline const VSTGUI::CRect kDigitReadoutArea(366, 92, 466, 108);
 
 constexpr std::int32_t kMeterLeds = 20;
 inline const VSTGUI::CRect kMeterArea(40, 180, 200, 196);
 
-// Clicking the trigger shows the splash image over the display area.
-inline const VSTGUI::CRect kSplashTriggerArea(340, 176, 440, 200);
-inline const VSTGUI::CRect kSplashDisplayArea(150, 240, 470, 400);
+// Clicking the trigger shows the splash image over the display area, which covers the text
+// edit, its echo and the meter: while it is shown they get no clicks.
+inline const VSTGUI::CRect kSplashTriggerArea(360, 176, 460, 200);
+inline const VSTGUI::CRect kSplashDisplayArea(20, 40, 340, 200);
 
 } // namespace gallery
 
