@@ -80,6 +80,8 @@ void GalleryEditor::idle()
     showHostChanges();
     if (frame != nullptr)
         bindings.showLevel(static_cast<GalleryEffect*>(effect)->takeInputPeak());
+    if (frame != nullptr && !isEditing())
+        bindings.runIdleTasks();
     AEffGUIEditor::idle();
 }
 

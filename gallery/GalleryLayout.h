@@ -30,10 +30,10 @@ constexpr const char* kParameterNames[kParameterCount] = {
     "VSwitch",  "HSwitch",  "Rocker",   "HSlider",  "VSlider", "Digits", "Page",
 };
 
-enum Page : std::int32_t { kBitmapControlsPage = 0, kScrollPage, kTextIndicatorsPage, kPageCount };
+enum Page : std::int32_t { kBitmapControlsPage = 0, kScrollPage, kTextIndicatorsPage, kFilePage, kPageCount };
 
 // Shown as the Page parameter's value: at most 8 characters.
-constexpr const char* kPageNames[kPageCount] = {"Bitmaps", "Scroll", "TextInd"};
+constexpr const char* kPageNames[kPageCount] = {"Bitmaps", "Scroll", "TextInd", "Files"};
 
 // The page a Page parameter value selects: the nearest of the evenly spread page values.
 inline Page pageAt(float value)

@@ -4,6 +4,7 @@
 
 #include "GalleryLayout.h"
 
+#include <functional>
 #include <vector>
 
 class ParameterBindings;
@@ -38,6 +39,8 @@ public:
     void addControl(gallery::Parameter parameter, VSTGUI::CControl* control, const VSTGUI::CRect& readoutArea);
     // The meter shows the level of the gallery's audio input.
     void showLevel(VSTGUI::CControl* meter);
+    // The task runs at the editor's idles outside gestures while the page lives.
+    void runAtIdle(std::function<void()> task);
 
 private:
     VSTGUI::CViewContainer& container;

@@ -1,6 +1,7 @@
 #include "GalleryPages.h"
 
 #include "pages/BitmapControlsPage.h"
+#include "pages/FilePage.h"
 #include "pages/ScrollPage.h"
 #include "pages/TextAndIndicatorsPage.h"
 
@@ -11,6 +12,7 @@ constexpr PageBuilder kBuilders[] = {
     buildBitmapControlsPage,
     buildScrollPage,
     buildTextAndIndicatorsPage,
+    buildFilePage,
 };
 static_assert(sizeof(kBuilders) / sizeof(kBuilders[0]) == gallery::kPageCount, "one builder per page");
 } // namespace

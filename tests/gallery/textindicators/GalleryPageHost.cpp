@@ -8,10 +8,10 @@ constexpr int kIdleSpacingMs = 20;
 constexpr int kBlockFrames = 256;
 } // namespace
 
-GalleryPageHost::GalleryPageHost() : window(gallery::kEditorWidth, gallery::kEditorHeight, nullptr, 20, 20)
+GalleryPageHost::GalleryPageHost(gallery::Page shown) : window(gallery::kEditorWidth, gallery::kEditorHeight, nullptr, 20, 20)
 {
     testHost.open();
-    testHost.setParameter(gallery::kPage, gallery::pageValue(gallery::kTextIndicatorsPage));
+    testHost.setParameter(gallery::kPage, gallery::pageValue(shown));
 }
 
 GalleryPageHost::~GalleryPageHost()

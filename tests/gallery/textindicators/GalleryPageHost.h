@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CColor.h"
+#include "GalleryLayout.h"
 #include "HostWindow.h"
 #include "TestHost.h"
 
@@ -14,7 +15,7 @@
 
 class GalleryPageHost {
 public:
-    GalleryPageHost();
+    explicit GalleryPageHost(gallery::Page shown = gallery::kTextIndicatorsPage);
     ~GalleryPageHost();
 
     GalleryPageHost(const GalleryPageHost&) = delete;
