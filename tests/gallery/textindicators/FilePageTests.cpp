@@ -3,7 +3,7 @@
 // sends its request once the click has ended, the host's answer shows in the button's label
 // (compared with the same label drawn here), and the selector gives the answer back.
 #include "CFrame.h"
-#include "GalleryPageHost.h"
+#include "PageCoordinates.h"
 #include "HostFileSelector.h"
 #include "RealInput.h"
 #include "pages/FilePage.h"
@@ -70,6 +70,7 @@ protected:
             ++closed;
             return selector->close(static_cast<VstFileSelect*>(record));
         });
+        showPage(page, kFilePage);
         ASSERT_TRUE(page.openEditor());
     }
 
@@ -82,14 +83,14 @@ protected:
         return open;
     }
     void answerWith(std::vector<std::string> paths) { selector = std::make_unique<HostFileSelector>(std::move(paths)); }
-    void clickButton(int row) { page.click(centreOf(fileButtonArea(row))); }
+    void clickButton(int row) { page.click(onEditor(centreOf(fileButtonArea(row)))); }
     std::vector<VSTGUI::CColor> answerShown(int row) const
     {
         const VSTGUI::CRect area = fileAnswerArea(row);
-        return page.pixels(area.left, area.top, area.right, area.bottom);
+        return pagePixels(page, area.left, area.top, area.right, area.bottom);
     }
 
-    GalleryPageHost page{kFilePage};
+    PanelHost page{kGalleryEditorSize};
     std::unique_ptr<HostFileSelector> selector = std::make_unique<HostFileSelector>(std::vector<std::string>());
     std::vector<SeenRequest> seen;
     int closed = 0;

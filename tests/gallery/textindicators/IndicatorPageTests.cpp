@@ -1,7 +1,7 @@
 // The gallery's indicators through the built plug-in: the digit display shows the Digits
 // parameter (read digit by digit from the strip's probe bands), the level meter splits at the
 // audio input's peak and falls over the following idles.
-#include "GalleryPageHost.h"
+#include "PageCoordinates.h"
 #include "pages/TextAndIndicatorsPage.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +32,11 @@ bool sameColour(const VSTGUI::CColor& a, const VSTGUI::CColor& b)
 
 class GalleryIndicators : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(page.openEditor()); }
+    void SetUp() override
+    {
+        showPage(page, kTextIndicatorsPage);
+        ASSERT_TRUE(page.openEditor());
+    }
 
     // The digits shown, '?' for a digit image the probe does not name.
     std::string digitsShown() const
@@ -40,7 +44,7 @@ protected:
         std::string shown;
         for (int i = 0; i < kDigitCount; ++i) {
             const VSTGUI::CColor probe =
-                page.pixel(kDigitArea.left + i * kDigitWidth + kDigitWidth / 2, kDigitArea.top + kDigitProbeRow);
+                pagePixel(page, kDigitArea.left + i * kDigitWidth + kDigitWidth / 2, kDigitArea.top + kDigitProbeRow);
             char digit = '?';
             for (int k = 0; k < 10; ++k)
                 if (sameColour(probe, digitProbe(k)))
@@ -60,7 +64,7 @@ protected:
     {
         const int row = (kMeterArea.top + kMeterArea.bottom) / 2;
         int on = 0;
-        for (const VSTGUI::CColor& color : page.pixels(kMeterArea.left, row, kMeterArea.right, row + 1))
+        for (const VSTGUI::CColor& color : pagePixels(page, kMeterArea.left, row, kMeterArea.right, row + 1))
             on += sameColour(color, kMeterOn) ? 1 : 0;
         return on;
     }
@@ -72,7 +76,7 @@ protected:
         return meterSplit();
     }
 
-    GalleryPageHost page;
+    PanelHost page{kGalleryEditorSize};
 };
 
 // Halfway between whole numbers, so float rounding of the parameter cannot change the digit.

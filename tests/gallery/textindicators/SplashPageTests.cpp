@@ -2,7 +2,7 @@
 // edit and the meter, the overlay keeps the clicks from the controls under it and from the rest
 // of the editor while it is up and outlives the meter's redraws, and the click on it takes it
 // down, after which the page is shown and clicked as before.
-#include "GalleryPageHost.h"
+#include "PageCoordinates.h"
 #include "pages/TextAndIndicatorsPage.h"
 
 #include <gtest/gtest.h>
@@ -29,33 +29,37 @@ POINT centreOf(const VSTGUI::CRect& area)
 
 class GallerySplash : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(page.openEditor()); }
+    void SetUp() override
+    {
+        showPage(page, kTextIndicatorsPage);
+        ASSERT_TRUE(page.openEditor());
+    }
 
     // Pixels of the display area below the artwork's title band in the splash colour.
     int splashPixels() const
     {
         int shown = 0;
-        for (const VSTGUI::CColor& color : page.pixels(kSplashDisplayArea.left, kSplashDisplayArea.top + kProbeTop,
+        for (const VSTGUI::CColor& color : pagePixels(page, kSplashDisplayArea.left, kSplashDisplayArea.top + kProbeTop,
                                                        kSplashDisplayArea.right, kSplashDisplayArea.bottom))
             shown += isSplash(color) ? 1 : 0;
         return shown;
     }
     int probeArea() const { return kSplashDisplayArea.width() * (kSplashDisplayArea.height() - kProbeTop); }
-    void clickTheTrigger() { page.click(centreOf(kSplashTriggerArea)); }
+    void clickTheTrigger() { page.click(onEditor(centreOf(kSplashTriggerArea))); }
     POINT onTheEdit() const { return {kTextEditArea.left + 20, centreOf(kTextEditArea).y}; }
     std::vector<VSTGUI::CColor> underTheSplash() const
     {
-        return page.pixels(kSplashDisplayArea.left, kSplashDisplayArea.top, kSplashDisplayArea.right,
+        return pagePixels(page, kSplashDisplayArea.left, kSplashDisplayArea.top, kSplashDisplayArea.right,
                            kSplashDisplayArea.bottom);
     }
     // As far below the display area as the page lies below the frame's top.
     std::vector<VSTGUI::CColor> belowTheSplash() const
     {
-        return page.pixels(kSplashDisplayArea.left, kSplashDisplayArea.bottom, kSplashDisplayArea.right,
+        return pagePixels(page, kSplashDisplayArea.left, kSplashDisplayArea.bottom, kSplashDisplayArea.right,
                            kSplashDisplayArea.bottom + kPageTop);
     }
 
-    GalleryPageHost page;
+    PanelHost page{kGalleryEditorSize};
 };
 } // namespace
 
@@ -78,14 +82,14 @@ TEST_F(GallerySplash, TheOverlayTakesTheClicksWhileShownAndTheClickOnItTakesItDo
 
         // A click beside the overlay is dropped: the Bitmaps tab does not change the page.
         const float pageValueShown = page.host().getParameter(kPage);
-        page.click({kPageLeft + 8, -kPageTop / 2});
+        page.click({kPageLeft + 8, kTabHeight / 2});
         EXPECT_EQ(page.host().getParameter(kPage), pageValueShown);
         clickTheTrigger();
         EXPECT_EQ(splashPixels(), probeArea()) << "the trigger under a shown splash does nothing";
 
         // The click on the overlay over the text edit takes the overlay down and opens no field.
-        page.click(onTheEdit());
-        EXPECT_EQ(page.field(), nullptr);
+        page.click(onEditor(onTheEdit()));
+        EXPECT_EQ(page.textField(), nullptr);
         page.playLevel(0.0f);
         for (int fall = 0; fall < 12; ++fall)
             page.idle(1);
@@ -93,8 +97,8 @@ TEST_F(GallerySplash, TheOverlayTakesTheClicksWhileShownAndTheClickOnItTakesItDo
     }
 
     // No modal view is left: the text edit takes its click again.
-    page.click(onTheEdit());
-    EXPECT_NE(page.field(), nullptr);
+    page.click(onEditor(onTheEdit()));
+    EXPECT_NE(page.textField(), nullptr);
 }
 
 TEST_F(GallerySplash, ClosingAndReopeningTheEditorWithTheSplashShownStartsWithoutIt)
@@ -105,6 +109,6 @@ TEST_F(GallerySplash, ClosingAndReopeningTheEditorWithTheSplashShownStartsWithou
     page.closeEditor();
     ASSERT_TRUE(page.openEditor());
     EXPECT_EQ(underTheSplash(), pageShown);
-    page.click(onTheEdit());
-    EXPECT_NE(page.field(), nullptr);
+    page.click(onEditor(onTheEdit()));
+    EXPECT_NE(page.textField(), nullptr);
 }

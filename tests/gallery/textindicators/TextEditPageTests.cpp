@@ -2,7 +2,7 @@
 // and the keyboard focus, Return, Escape, a click elsewhere and a long paste end the edit as
 // they should, the echo label follows the text, keys the host forwards through effEditKeyDown
 // reach the field, and closing the editor with the field open leaves nothing behind.
-#include "GalleryPageHost.h"
+#include "PageCoordinates.h"
 #include "GdiObjectCount.h"
 #include "RealInput.h"
 #include "RealKeyboard.h"
@@ -32,21 +32,28 @@ class GalleryTextEdit : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        showPage(page, kTextIndicatorsPage);
         ASSERT_TRUE(page.openEditor());
         echoAtStart = echo();
     }
 
-    void clickTheEdit() { page.click({kTextEditArea.left + 20, centreOf(kTextEditArea).y}); }
+    void clickTheEdit() { page.click(onEditor({kTextEditArea.left + 20, centreOf(kTextEditArea).y})); }
     std::vector<VSTGUI::CColor> echo() const
     {
-        return page.pixels(kTextEchoArea.left, kTextEchoArea.top, kTextEchoArea.right, kTextEchoArea.bottom);
+        return pagePixels(page, kTextEchoArea.left, kTextEchoArea.top, kTextEchoArea.right, kTextEchoArea.bottom);
     }
     void settle() { page.idle(5); }
+    std::string fieldText() const
+    {
+        char buffer[512] = {};
+        GetWindowTextA(page.textField(), buffer, sizeof buffer);
+        return buffer;
+    }
     // Opens the field again to read the text the control holds, and closes it unchanged.
     std::string textHeld()
     {
         clickTheEdit();
-        const std::string held = page.fieldText();
+        const std::string held = fieldText();
         pressKey(VK_ESCAPE);
         settle();
         return held;
@@ -56,7 +63,7 @@ protected:
         return page.host().dispatch(effEditKeyDown, character, virt, nullptr, 0.0f);
     }
 
-    GalleryPageHost page;
+    PanelHost page{kGalleryEditorSize};
     std::vector<VSTGUI::CColor> echoAtStart;
 };
 } // namespace
@@ -64,7 +71,7 @@ protected:
 TEST_F(GalleryTextEdit, AClickOpensTheFieldOverTheControlInItsColoursWithTheFocus)
 {
     clickTheEdit();
-    const HWND field = page.field();
+    const HWND field = page.textField();
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(GetFocus(), field);
     RECT placed = {};
@@ -73,7 +80,7 @@ TEST_F(GalleryTextEdit, AClickOpensTheFieldOverTheControlInItsColoursWithTheFocu
     VSTGUI::CRect expected = kTextEditArea;
     expected.offset(kPageLeft, kPageTop);
     EXPECT_EQ(VSTGUI::CRect(placed.left, placed.top, placed.right, placed.bottom), expected);
-    EXPECT_EQ(page.fieldText(), kTextEditStart);
+    EXPECT_EQ(fieldText(), kTextEditStart);
     EXPECT_EQ(SendMessageA(field, WM_GETDLGCODE, VK_TAB, 0), DLGC_WANTALLKEYS);
 
     pressKey(VK_END);
@@ -99,7 +106,7 @@ TEST_F(GalleryTextEdit, TypingAndReturnSetTheTextAndTheEchoFollows)
     typeText("typed");
     pressKey(VK_RETURN);
     settle();
-    EXPECT_EQ(page.field(), nullptr);
+    EXPECT_EQ(page.textField(), nullptr);
     EXPECT_NE(echo(), echoAtStart) << "the echo shows the new text";
     EXPECT_EQ(textHeld(), "typed");
 
@@ -116,7 +123,7 @@ TEST_F(GalleryTextEdit, EscapeAndAnUnchangedTextLeaveTheTextAndTheEcho)
     typeText("dropped");
     pressKey(VK_ESCAPE);
     settle();
-    EXPECT_EQ(page.field(), nullptr);
+    EXPECT_EQ(page.textField(), nullptr);
     EXPECT_EQ(echo(), echoAtStart);
     EXPECT_EQ(textHeld(), kTextEditStart);
 }
@@ -125,8 +132,8 @@ TEST_F(GalleryTextEdit, AClickElsewhereTakesTheText)
 {
     clickTheEdit();
     typeText("elsewhere");
-    page.click({kTextEchoArea.left + 5, kPageHeight - 20});
-    EXPECT_EQ(page.field(), nullptr);
+    page.click(onEditor({kTextEchoArea.left + 5, kPageHeight - 20}));
+    EXPECT_EQ(page.textField(), nullptr);
     EXPECT_NE(echo(), echoAtStart);
     EXPECT_EQ(textHeld(), "elsewhere");
 }
@@ -154,16 +161,16 @@ TEST_F(GalleryTextEdit, ALongerPasteIsCutAt255)
 TEST_F(GalleryTextEdit, KeysForwardedThroughEffEditKeyDownReachTheOpenField)
 {
     clickTheEdit();
-    ASSERT_NE(page.field(), nullptr);
+    ASSERT_NE(page.textField(), nullptr);
     for (const char c : std::string("hots"))
         EXPECT_EQ(forwardKey(c), 1);
     forwardKey(0, kVirtualLeft);
     forwardKey(0, kVirtualBack);
     forwardKey('s');
-    EXPECT_EQ(page.fieldText(), "hoss");
+    EXPECT_EQ(fieldText(), "hoss");
     EXPECT_EQ(forwardKey(0, kVirtualReturn), 1);
     settle();
-    EXPECT_EQ(page.field(), nullptr);
+    EXPECT_EQ(page.textField(), nullptr);
     EXPECT_NE(echo(), echoAtStart);
     EXPECT_EQ(textHeld(), "hoss");
 
@@ -171,7 +178,7 @@ TEST_F(GalleryTextEdit, KeysForwardedThroughEffEditKeyDownReachTheOpenField)
     forwardKey('x');
     EXPECT_EQ(forwardKey(0, kVirtualEscape), 1);
     settle();
-    EXPECT_EQ(page.field(), nullptr);
+    EXPECT_EQ(page.textField(), nullptr);
     EXPECT_EQ(textHeld(), "hoss");
 }
 
@@ -185,9 +192,9 @@ TEST_F(GalleryTextEdit, ClosingTheEditorWithTheFieldOpenLeavesNothingBehind)
     pressLeftButton(true);
     const auto cycle = [&] {
         if (page.frameWindow() == nullptr)
-            page.host().dispatch(effEditOpen, 0, 0, page.hostWindow());
+            page.host().dispatch(effEditOpen, 0, 0, page.window().handle());
         SendMessageA(page.frameWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inside.x, inside.y));
-        const bool opened = page.field() != nullptr;
+        const bool opened = page.textField() != nullptr;
         page.closeEditor();
         return opened;
     };
@@ -200,5 +207,5 @@ TEST_F(GalleryTextEdit, ClosingTheEditorWithTheFieldOpenLeavesNothingBehind)
     pressLeftButton(false);
     EXPECT_EQ(opened, kCycles);
     EXPECT_EQ(countGdiObjects(), before);
-    EXPECT_EQ(childWindowCount(page.hostWindow()), 0) << "no frame and no field left behind";
+    EXPECT_EQ(childWindowCount(page.window().handle()), 0) << "no frame and no field left behind";
 }
