@@ -3,6 +3,7 @@
 #include "CBitmap.h"
 #include "CFrame.h"
 #include "CViewContainer.h"
+#include "GalleryEffect.h"
 #include "GalleryPage.h"
 #include "GalleryPages.h"
 #include "PageTabView.h"
@@ -52,6 +53,9 @@ bool GalleryEditor::open(void* parentWindow)
 
 void GalleryEditor::close()
 {
+    // An open text field is a gesture that lasts until its edit ends: end it now.
+    if (frame != nullptr)
+        frame->setFocusView(nullptr);
     closePending = isEditing();
     if (!closePending)
         destroyFrame();
@@ -74,6 +78,10 @@ void GalleryEditor::idle()
     if (closePending && !isEditing() && !inIdleStuff)
         close();
     showHostChanges();
+    if (frame != nullptr)
+        bindings.showLevel(static_cast<GalleryEffect*>(effect)->takeInputPeak());
+    if (frame != nullptr && !isEditing())
+        bindings.runIdleTasks();
     AEffGUIEditor::idle();
 }
 

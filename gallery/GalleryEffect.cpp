@@ -4,6 +4,7 @@
 #include "GalleryEditor.h"
 #endif
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -16,6 +17,20 @@ constexpr std::size_t kDisplayBytes = 9;
 bool isParameter(int32 index)
 {
     return index >= 0 && index < gallery::kParameterCount;
+}
+
+// NaN and infinities count as full scale: the meter shows that something is wrong.
+float blockPeak(const float* samples, int32 sampleFrames)
+{
+    float peak = 0.0f;
+    for (int32 i = 0; i < sampleFrames; ++i) {
+        const float magnitude = std::fabs(samples[i]);
+        if (!(magnitude <= 1.0f))
+            return 1.0f;
+        if (magnitude > peak)
+            peak = magnitude;
+    }
+    return peak;
 }
 } // namespace
 
@@ -42,11 +57,31 @@ void GalleryEffect::processReplacing(float** inputs, float** outputs, int32 samp
 {
     if (inputs == nullptr || outputs == nullptr || sampleFrames <= 0)
         return;
+    float peak = 0.0f;
     for (int channel = 0; channel < 2; ++channel) {
         if (inputs[channel] == nullptr || outputs[channel] == nullptr)
             continue;
+        peak = std::fmax(peak, blockPeak(inputs[channel], sampleFrames));
         std::memmove(outputs[channel], inputs[channel], sizeof(float) * static_cast<std::size_t>(sampleFrames));
     }
+    float held = inputPeak.load(std::memory_order_relaxed);
+    while (peak > held && !inputPeak.compare_exchange_weak(held, peak, std::memory_order_relaxed)) {
+    }
+}
+
+float GalleryEffect::takeInputPeak()
+{
+    return inputPeak.exchange(0.0f, std::memory_order_relaxed);
+}
+
+bool GalleryEffect::beginEdit(int32 index)
+{
+    return isParameter(index) && AudioEffectX::beginEdit(index);
+}
+
+bool GalleryEffect::endEdit(int32 index)
+{
+    return isParameter(index) && AudioEffectX::endEdit(index);
 }
 
 void GalleryEffect::setParameter(int32 index, float value)

@@ -20,8 +20,16 @@ public:
     bool getVendorString(char* text) override;
     bool getProductString(char* text) override;
     int32 getPlugCategory() override;
+    // Only parameters' edits reach the host; controls bound to none make gestures too.
+    bool beginEdit(int32 index) override;
+    bool endEdit(int32 index) override;
+
+    // The highest absolute input sample since the last call, at most 1; starts over at 0.
+    // Any thread; the audio thread never waits for it.
+    float takeInputPeak();
 
 private:
     // Written by the host's automation thread, read by the editor's idle.
     std::atomic<float> parameters[gallery::kParameterCount];
+    std::atomic<float> inputPeak{0.0f};
 };

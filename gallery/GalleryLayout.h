@@ -18,6 +18,7 @@ enum Parameter : std::int32_t {
     kRockerSwitch,
     kHorizontalSlider,
     kVerticalSlider,
+    kSpecialDigit,
     // Which page the editor shows; always the last parameter.
     kPage,
     kParameterCount
@@ -26,13 +27,13 @@ enum Parameter : std::int32_t {
 // Host-visible names: at most 8 characters, as hosts reserve.
 constexpr const char* kParameterNames[kParameterCount] = {
     "AnimKnob", "MovieBmp", "MovieBtn", "AutoAnim", "OnOff",   "Kick",
-    "VSwitch",  "HSwitch",  "Rocker",   "HSlider",  "VSlider", "Page",
+    "VSwitch",  "HSwitch",  "Rocker",   "HSlider",  "VSlider", "Digits", "Page",
 };
 
-enum Page : std::int32_t { kBitmapControlsPage = 0, kScrollPage, kPageCount };
+enum Page : std::int32_t { kBitmapControlsPage = 0, kScrollPage, kTextIndicatorsPage, kFilePage, kPageCount };
 
 // Shown as the Page parameter's value: at most 8 characters.
-constexpr const char* kPageNames[kPageCount] = {"Bitmaps", "Scroll"};
+constexpr const char* kPageNames[kPageCount] = {"Bitmaps", "Scroll", "TextInd", "Files"};
 
 // The page a Page parameter value selects: the nearest of the evenly spread page values.
 inline Page pageAt(float value)
@@ -65,6 +66,10 @@ enum Image : std::int32_t {
     kVerticalTrackImage,
     kVerticalHandleImage,
     kTabImage,
+    kDigitsImage,
+    kMeterOnImage,
+    kMeterOffImage,
+    kSplashImage,
 };
 
 constexpr std::int32_t kPageWidth = 620;

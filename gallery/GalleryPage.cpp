@@ -5,6 +5,8 @@
 #include "ParameterBindings.h"
 #include "controls/CParamDisplay.h"
 
+#include <utility>
+
 namespace {
 constexpr VSTGUI::CColor kReadoutBack = {36, 38, 46, 255};
 }
@@ -45,4 +47,15 @@ void GalleryPage::addControl(gallery::Parameter parameter, VSTGUI::CControl* con
     bindings.bind(parameter, control, readout);
     container.addView(control);
     container.addView(readout);
+}
+
+void GalleryPage::showLevel(VSTGUI::CControl* meter)
+{
+    bindings.bindLevel(meter);
+    container.addView(meter);
+}
+
+void GalleryPage::runAtIdle(std::function<void()> task)
+{
+    bindings.bindIdleTask(std::move(task));
 }

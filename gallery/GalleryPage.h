@@ -4,6 +4,7 @@
 
 #include "GalleryLayout.h"
 
+#include <functional>
 #include <vector>
 
 class ParameterBindings;
@@ -36,6 +37,10 @@ public:
     void addView(VSTGUI::CView* view);
     // The control shows its parameter, and a readout of it sits at readoutArea.
     void addControl(gallery::Parameter parameter, VSTGUI::CControl* control, const VSTGUI::CRect& readoutArea);
+    // The meter shows the level of the gallery's audio input.
+    void showLevel(VSTGUI::CControl* meter);
+    // The task runs at the editor's idles outside gestures while the page lives.
+    void runAtIdle(std::function<void()> task);
 
 private:
     VSTGUI::CViewContainer& container;

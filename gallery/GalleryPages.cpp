@@ -1,7 +1,9 @@
 #include "GalleryPages.h"
 
 #include "pages/BitmapControlsPage.h"
+#include "pages/FilePage.h"
 #include "pages/ScrollPage.h"
+#include "pages/TextAndIndicatorsPage.h"
 
 namespace {
 using PageBuilder = void (*)(GalleryPage&);
@@ -9,6 +11,8 @@ using PageBuilder = void (*)(GalleryPage&);
 constexpr PageBuilder kBuilders[] = {
     buildBitmapControlsPage,
     buildScrollPage,
+    buildTextAndIndicatorsPage,
+    buildFilePage,
 };
 static_assert(sizeof(kBuilders) / sizeof(kBuilders[0]) == gallery::kPageCount, "one builder per page");
 } // namespace

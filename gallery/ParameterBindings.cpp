@@ -40,6 +40,24 @@ void ParameterBindings::unbindAll()
         controls[i] = nullptr;
         readouts[i] = nullptr;
     }
+    levelMeter = nullptr;
+    idleTasks.clear();
+}
+
+void ParameterBindings::showLevel(float peak)
+{
+    if (levelMeter != nullptr)
+        levelMeter->setValue(asValue(*levelMeter, peak));
+}
+
+// A task may end the editor (a dialog keeps the host idling, and the host may close it), which
+// unbinds every task: each runs from a copy, and the loop stops when the list is gone.
+void ParameterBindings::runIdleTasks()
+{
+    for (std::size_t i = 0; i < idleTasks.size(); ++i) {
+        const std::function<void()> task = idleTasks[i];
+        task();
+    }
 }
 
 void ParameterBindings::controlChanged(CControl& control)

@@ -176,17 +176,24 @@ void CFrame::update(CDrawContext* context)
         setDirty(false);
     } else {
         const CRect oldClip = buffer->clipInViewCoordinates();
-        if (modalView != nullptr && modalView->isDirty()) {
-            ViewHold hold(modalView);
-            modalView->update(buffer);
-        }
+        bool underModalRepainted = false;
         ChildViewSnapshot children(*this);
         children.visit(false, [&](CView* child) {
+            if (child == modalView)
+                return false;
+            underModalRepainted = underModalRepainted || child->isDirty();
             buffer->setClipRect(sizeOf(*child).bound(oldClip));
             child->update(buffer);
             return false;
         });
         buffer->setClipRect(oldClip);
+        // The modal view lies above everything: drawn last, what its siblings repainted (a
+        // container repaints its whole area) cannot cover it.
+        if (modalView != nullptr && (underModalRepainted || modalView->isDirty())) {
+            ViewHold hold(modalView);
+            drawRect(buffer, sizeOf(*modalView));
+            modalView->setDirty(false);
+        }
     }
 
     buffer->copyFrom(context, CRect(viewSize.left, viewSize.top, viewSize.left + viewSize.width(),

@@ -221,11 +221,19 @@ struct VstKeyCode {
 
 // Values of VstKeyCode::virt the framework handles.
 enum VstVirtualKey : unsigned char {
+    VKEY_BACK = 1,
     VKEY_TAB = 2,
+    VKEY_RETURN = 4,
+    VKEY_ESCAPE = 6,
+    VKEY_SPACE = 7,
+    VKEY_END = 9,
+    VKEY_HOME = 10,
     VKEY_LEFT = 11,
     VKEY_UP = 12,
     VKEY_RIGHT = 13,
     VKEY_DOWN = 14,
+    VKEY_ENTER = 19,
+    VKEY_DELETE = 22,
 };
 
 // Bits of VstKeyCode::modifier.

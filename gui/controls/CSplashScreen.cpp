@@ -15,6 +15,35 @@ CSplashScreen::CSplashScreen(const CRect& size, CControlListener* listener_, std
 {
 }
 
+CSplashScreen::~CSplashScreen()
+{
+    closeOverlay();
+}
+
+bool CSplashScreen::removed(CView* parent)
+{
+    closeOverlay();
+    return CControl::removed(parent);
+}
+
+void CSplashScreen::closeOverlay()
+{
+    if (overlay == nullptr)
+        return;
+    CSplashScreenView* view = overlay;
+    overlay = nullptr;
+    view->splashScreenGone();
+    if (parentFrame != nullptr && parentFrame->getModalView() == view)
+        parentFrame->setModalView(nullptr);
+    view->forget();
+}
+
+void CSplashScreen::overlayClosed(const CSplashScreenView* view)
+{
+    if (overlay == view)
+        overlay = nullptr;
+}
+
 bool CSplashScreen::isTypeOf(const char* type) const
 {
     return std::strcmp(type, "CSplashScreen") == 0 || CControl::isTypeOf(type);
@@ -61,14 +90,16 @@ void CSplashScreen::mouse(CDrawContext* context, CPoint& /*where*/, std::int32_t
     if (value == 0.0f)
         return;
     if (parentFrame != nullptr) {
-        auto* overlay = new CSplashScreenView(toDisplay, this);
-        overlay->setTransparency(transparencyEnabled);
-        overlay->setBackground(background);
-        if (parentFrame->setModalView(overlay)) {
+        closeOverlay();
+        auto* shown = new CSplashScreenView(toDisplay, this);
+        shown->setTransparency(transparencyEnabled);
+        shown->setBackground(background);
+        if (parentFrame->setModalView(shown)) {
+            overlay = shown;
             if (listener != nullptr)
                 listener->valueChanged(context, this);
         } else {
-            overlay->forget();
+            shown->forget();
         }
     }
     setDirty(true);

@@ -24,10 +24,12 @@ void CSplashScreenView::mouse(CDrawContext* context, CPoint& /*where*/, std::int
     if (splashScreen != nullptr)
         splashScreen->unSplash(context);
     CFrame* frame = parentFrame;
-    if (frame == nullptr)
+    if (frame == nullptr || frame->getModalView() != this)
         return;
     frame->setDirty(true);
     frame->setModalView(nullptr);
+    if (splashScreen != nullptr)
+        splashScreen->overlayClosed(this);
     forget();
 }
 

@@ -14,6 +14,8 @@ public:
 
     void draw(CDrawContext* context) override;
     void mouse(CDrawContext* context, CPoint& where, std::int32_t buttons = -1) override;
+    // The splash screen is going away before this overlay.
+    void splashScreenGone() { splashScreen = nullptr; }
 
 private:
     CSplashScreen* splashScreen;

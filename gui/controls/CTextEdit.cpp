@@ -157,6 +157,56 @@ void CTextEdit::textFieldReturnPressed()
     looseFocus(nullptr);
 }
 
+void CTextEdit::textFieldEscapePressed()
+{
+    discarding = true;
+    looseFocus(nullptr);
+    discarding = false;
+}
+
+std::int32_t CTextEdit::onKeyDown(VstKeyCode& keyCode)
+{
+    using platform::TextFieldKey;
+    if (editField == nullptr)
+        return -1;
+    switch (keyCode.virt) {
+    case VKEY_RETURN:
+    case VKEY_ENTER:
+        textFieldReturnPressed();
+        break;
+    case VKEY_ESCAPE:
+        textFieldEscapePressed();
+        break;
+    case VKEY_SPACE:
+        editField->pressKey(TextFieldKey::character, ' ');
+        break;
+    case VKEY_BACK:
+        editField->pressKey(TextFieldKey::backspace, 0);
+        break;
+    case VKEY_DELETE:
+        editField->pressKey(TextFieldKey::deleteForward, 0);
+        break;
+    case VKEY_LEFT:
+        editField->pressKey(TextFieldKey::left, 0);
+        break;
+    case VKEY_RIGHT:
+        editField->pressKey(TextFieldKey::right, 0);
+        break;
+    case VKEY_HOME:
+        editField->pressKey(TextFieldKey::home, 0);
+        break;
+    case VKEY_END:
+        editField->pressKey(TextFieldKey::end, 0);
+        break;
+    default:
+        // Printable characters only: a control character would be taken as an editing command.
+        if (keyCode.virt == 0 && keyCode.character >= 0x20 && keyCode.character <= 0xFF && keyCode.character != 0x7F)
+            editField->pressKey(TextFieldKey::character, static_cast<char>(keyCode.character));
+        break;
+    }
+    return 1;
+}
+
 void CTextEdit::textFieldFocusLost()
 {
     looseFocus(nullptr);
@@ -166,7 +216,8 @@ bool CTextEdit::closeField()
 {
     char old[kTextEditBytes];
     std::memcpy(old, text, kTextEditBytes);
-    copyText(text, editField->getText().c_str());
+    if (!discarding)
+        copyText(text, editField->getText().c_str());
     editField.reset();
     return std::strcmp(old, text) != 0;
 }

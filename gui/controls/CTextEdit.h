@@ -1,6 +1,7 @@
 // A display of an editable string of up to 255 characters. Clicked, it opens a native text
 // field over itself; Return or the loss of the keyboard focus takes the typed text back and
-// tells the listener when it changed.
+// tells the listener when it changed; Escape closes the field and keeps the old text. While the
+// field is open, the keys a host hands to the editor instead of the field are typed into it.
 #pragma once
 
 #include "../platform/TextField.h"
@@ -29,6 +30,8 @@ public:
     void looseFocus(CDrawContext* context) override;
     // Opens the field over the control.
     void takeFocus(CDrawContext* context) override;
+    // Every key while the field is open; -1 otherwise.
+    std::int32_t onKeyDown(VstKeyCode& keyCode) override;
     bool isTypeOf(const char* type) const override;
 
     // Null empties the text; longer texts are cut at 255 characters.
@@ -44,6 +47,7 @@ public:
 
 private:
     void textFieldReturnPressed() override;
+    void textFieldEscapePressed() override;
     void textFieldFocusLost() override;
     // The view rectangle in the coordinates of the frame's window.
     CRect fieldRect(CDrawContext* context) const;
@@ -56,6 +60,8 @@ private:
     bool returnPressed = false;
     // Set while looseFocus runs, which the frame's focus change re-enters.
     bool closing = false;
+    // Set by Escape: the field goes without its text.
+    bool discarding = false;
     char text[kTextEditBytes] = {};
     TextToDisplay textToDisplay = nullptr;
     TextToDisplayWithData textToDisplayWithData = nullptr;

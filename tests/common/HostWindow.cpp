@@ -66,6 +66,16 @@ void pumpMessages()
     }
 }
 
+void pumpUntilSignalled(HANDLE object)
+{
+    constexpr DWORD kPumpSliceMs = 10;
+    while (WaitForSingleObject(object, 0) != WAIT_OBJECT_0) {
+        MsgWaitForMultipleObjects(1, &object, FALSE, kPumpSliceMs, QS_ALLINPUT);
+        pumpMessages();
+    }
+    pumpMessages();
+}
+
 SIZE windowSize(HWND window)
 {
     RECT rect = {};

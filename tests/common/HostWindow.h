@@ -33,6 +33,8 @@ HWND desktopWindow();
 HWND frameWindowOf(const VSTGUI::CFrame& frame);
 // Handles every message waiting for this thread.
 void pumpMessages();
+// Handles this thread's messages until the object (a thread, an event) is signalled.
+void pumpUntilSignalled(HANDLE object);
 SIZE windowSize(HWND window);
 // The colour shown at a point of a window, alpha 255.
 VSTGUI::CColor pixelOf(HWND window, int x, int y);

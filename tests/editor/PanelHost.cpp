@@ -8,6 +8,7 @@ constexpr int kHostX = 100;
 constexpr int kHostY = 80;
 constexpr DWORD kPumpSliceMs = 10;
 constexpr int kIdleSpacingMs = 20;
+constexpr int kBlockFrames = 256;
 } // namespace
 
 POINT PanelLayout::knobPointAt(int tag, double degrees, double radius)
@@ -103,4 +104,28 @@ std::vector<HostRequest> PanelHost::takeRequests(const std::vector<int32>& opcod
 std::vector<HostRequest> PanelHost::takeEditRequests()
 {
     return takeRequests({audioMasterBeginEdit, audioMasterEndEdit, audioMasterAutomate});
+}
+
+HWND PanelHost::textField() const
+{
+    const HWND frame = frameWindow();
+    return frame != nullptr ? FindWindowExA(frame, nullptr, "EDIT", nullptr) : nullptr;
+}
+
+void PanelHost::click(POINT editorPoint)
+{
+    const POINT screen = toScreen(editorPoint);
+    perform([screen] { performClick(screen); });
+    idle();
+}
+
+void PanelHost::playLevel(float level)
+{
+    std::vector<float> left(kBlockFrames, level);
+    std::vector<float> right(kBlockFrames, -level);
+    std::vector<float> outLeft(kBlockFrames);
+    std::vector<float> outRight(kBlockFrames);
+    float* inputs[] = {left.data(), right.data()};
+    float* outputs[] = {outLeft.data(), outRight.data()};
+    testHost.process(inputs, outputs, kBlockFrames);
 }

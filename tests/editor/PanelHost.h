@@ -56,6 +56,11 @@ public:
     // Handles waiting messages and sends effEditIdle, a few times.
     void idle(int passes = 3);
 
+    // The editor's own window in the host window; null while the editor is closed.
+    HWND frameWindow() const { return FindWindowExA(hostWindow.handle(), nullptr, nullptr, nullptr); }
+    // The native text field a text edit of the editor opened; null when none is open.
+    HWND textField() const;
+
     POINT toScreen(POINT editorPoint) const;
     VSTGUI::CColor pixel(int x, int y) const;
     // The pixels of a rectangle of the editor, row by row.
@@ -66,6 +71,11 @@ public:
     {
         performWhilePumping(std::move(gesture));
     }
+    // A real left click at a point of the editor, then a few idles.
+    void click(POINT editorPoint);
+    // One block of both channels at a constant level (the right one inverted) through
+    // processReplacing.
+    void playLevel(float level);
 
     // The requests with these opcodes the host received since the last take, in order.
     std::vector<HostRequest> takeRequests(const std::vector<int32>& opcodes);

@@ -64,11 +64,14 @@ void TestHost::process(float** inputs, float** outputs, int32 sampleFrames)
     current->processReplacing(current, inputs, outputs, sampleFrames);
 }
 
-intptr TestHost::callback(AEffect* /*effect*/, int32 opcode, int32 index, intptr value, void* /*ptr*/, float opt)
+intptr TestHost::callback(AEffect* /*effect*/, int32 opcode, int32 index, intptr value, void* ptr, float opt)
 {
     if (activeHost == nullptr)
         return 0;
     activeHost->received.push_back({opcode, index, value, opt});
+    const auto handler = activeHost->handlers.find(opcode);
+    if (handler != activeHost->handlers.end())
+        return handler->second(index, value, ptr, opt);
     const auto found = activeHost->answers.find(opcode);
     return found != activeHost->answers.end() ? found->second : 0;
 }

@@ -4,8 +4,10 @@
 
 #include "PluginLibrary.h"
 
+#include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct HostRequest {
@@ -36,6 +38,10 @@ public:
     void process(float** inputs, float** outputs, int32 sampleFrames);
 
     void answer(int32 opcode, intptr value) { answers[opcode] = value; }
+    // From now on requests with this opcode are answered by the handler, which gets their
+    // arguments, pointer included, instead of from the table.
+    using RequestHandler = std::function<intptr(int32 index, intptr value, void* ptr, float opt)>;
+    void handle(int32 opcode, RequestHandler handler) { handlers[opcode] = std::move(handler); }
     const std::vector<HostRequest>& requests() const { return received; }
     const PluginLibrary& library() const { return plugin; }
 
@@ -47,5 +53,6 @@ private:
     PluginLibrary plugin;
     AEffect* current = nullptr;
     std::map<int32, intptr> answers;
+    std::map<int32, RequestHandler> handlers;
     std::vector<HostRequest> received;
 };

@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 """Draws the gallery plug-in's images into gallery/resources/: the background, the image strips
-of the bitmap controls, and the slider tracks and handles.
+of the bitmap controls, the slider tracks and handles, the digit strip, the level meter's two
+images and the splash image.
 
 Run from anywhere:  tools/artwork/make_gallery_artwork.py
 Every frame k of a strip carries a flat probe patch at its centre in frame_colour(k), so the
-gallery's tests can tell which frame a control shows from one pixel.
+gallery's tests can tell which frame a control shows from one pixel; the digit strip carries its
+probe in a band along the top of each digit, and the meter's images are flat colours.
 """
 import math
 import pathlib
@@ -102,6 +104,46 @@ def tab_strip(width, height):
     save_rgba(surface, GALLERY / "tab.png")
 
 
+DIGIT_WIDTH, DIGIT_HEIGHT, DIGIT_PROBE = 16, 24, 4
+METER_WIDTH, METER_HEIGHT = 160, 16
+METER_ON, METER_OFF = (60, 210, 90), (40, 44, 52)
+SPLASH_WIDTH, SPLASH_HEIGHT = 320, 160
+SPLASH_COLOUR = (236, 120, 36)
+
+
+def digits():
+    """Ten digits 0 to 9 stacked vertically, each with a probe band in frame_colour(digit)."""
+    surface, cr = new_canvas(DIGIT_WIDTH, DIGIT_HEIGHT * 10)
+    cr.select_font_face("DejaVu Sans Mono", cairo.FONT_SLANT_NORMAL, cairo.FONT_WEIGHT_BOLD)
+    cr.set_font_size(18)
+    for k in range(10):
+        top = k * DIGIT_HEIGHT
+        fill(cr, (16, 18, 22), 0, top, DIGIT_WIDTH, DIGIT_HEIGHT)
+        fill(cr, frame_colour(k), 0, top, DIGIT_WIDTH, DIGIT_PROBE)
+        cr.set_source_rgba(*rgb("#ff5a3c"))
+        cr.move_to(2, top + DIGIT_HEIGHT - 3)
+        cr.show_text(str(k))
+    save_rgba(surface, GALLERY / "digits.png")
+
+
+def meter(name, colour):
+    surface, cr = new_canvas(METER_WIDTH, METER_HEIGHT)
+    fill(cr, colour, 0, 0, METER_WIDTH, METER_HEIGHT)
+    save_rgba(surface, GALLERY / name)
+
+
+def splash():
+    surface, cr = new_canvas(SPLASH_WIDTH, SPLASH_HEIGHT)
+    fill(cr, SPLASH_COLOUR, 0, 0, SPLASH_WIDTH, SPLASH_HEIGHT)
+    fill(cr, (30, 24, 20), 8, 8, SPLASH_WIDTH - 16, 56)
+    cr.select_font_face("DejaVu Sans", cairo.FONT_SLANT_NORMAL, cairo.FONT_WEIGHT_BOLD)
+    cr.set_font_size(22)
+    cr.set_source_rgba(*rgb("#f4ead8"))
+    cr.move_to(20, 44)
+    cr.show_text("Kestrovanel gallery")
+    save_rgba(surface, GALLERY / "splash.png")
+
+
 def background():
     surface, cr = new_canvas(PANEL_WIDTH, PANEL_HEIGHT)
     gradient = cairo.LinearGradient(0, 0, 0, PANEL_HEIGHT)
@@ -132,6 +174,10 @@ def main():
     slider("htrack.png", "hhandle.png", 128, 20, 16, True)
     slider("vtrack.png", "vhandle.png", 128, 20, 16, False)
     tab_strip(96, 24)
+    digits()
+    meter("meter_on.png", METER_ON)
+    meter("meter_off.png", METER_OFF)
+    splash()
 
 
 if __name__ == "__main__":

@@ -1,4 +1,4 @@
-// kvhost editor [--screenshot FILE.png] [--drag X Y DX DY] [--file-selector PATH...]
+// kvhost editor [--screenshot FILE.png] [--drag X Y DX DY]... [--file-selector PATH...]
 #include "Commands.h"
 #include "EditorWindow.h"
 #include "HostFileSelector.h"
@@ -37,11 +37,12 @@ EditorCommandLine parseEditorOptions(const Arguments& arguments)
         } else if (option == "--screenshot" && i + 1 < arguments.size()) {
             options.screenshotPath = arguments[++i];
         } else if (option == "--drag" && i + 4 < arguments.size()) {
-            options.drag = true;
-            options.dragX = coordinate(arguments[++i]);
-            options.dragY = coordinate(arguments[++i]);
-            options.dragDx = coordinate(arguments[++i]);
-            options.dragDy = coordinate(arguments[++i]);
+            EditorOptions::Drag drag;
+            drag.x = coordinate(arguments[++i]);
+            drag.y = coordinate(arguments[++i]);
+            drag.dx = coordinate(arguments[++i]);
+            drag.dy = coordinate(arguments[++i]);
+            options.drags.push_back(drag);
         } else {
             throw UsageError("unexpected editor argument '" + option + "'");
         }

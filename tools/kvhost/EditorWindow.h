@@ -5,17 +5,20 @@
 #include "EditorSession.h"
 
 #include <string>
+#include <vector>
 
 struct EditorOptions {
     // When set: save the editor's pixels after the first paint and idle, then close.
     std::string screenshotPath;
-    // When set: a real-input drag from (dragX, dragY) in editor pixels by (dragDx, dragDy),
-    // made before the screenshot.
-    bool drag = false;
-    int dragX = 0;
-    int dragY = 0;
-    int dragDx = 0;
-    int dragDy = 0;
+    // Real-input drags from (x, y) in editor pixels by (dx, dy), made in order before the
+    // screenshot; one that moves nowhere is a click.
+    struct Drag {
+        int x = 0;
+        int y = 0;
+        int dx = 0;
+        int dy = 0;
+    };
+    std::vector<Drag> drags;
 };
 
 // Returns when the window was closed or the screenshot was taken; the editor is closed then.

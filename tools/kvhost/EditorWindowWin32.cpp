@@ -12,7 +12,7 @@ constexpr UINT_PTR kIdleTimer = 1;
 constexpr UINT kIdleIntervalMs = 20;
 constexpr const char* kWindowClass = "KvhostEditorWindow";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-// After the drag, a few idle passes let the label under the knob be rewritten.
+// After each drag, a few idle passes let what it changed be drawn.
 constexpr int kIdlePassesAfterInput = 3;
 
 // [SECTION] Window
@@ -130,14 +130,14 @@ void idleAndPump(const EditorSession& session, int passes)
 
 // The window keeps handling messages while another thread makes the gesture, so the button
 // press reaches the editor and its tracking loop runs here.
-void dragWhilePumping(HWND window, const EditorOptions& options)
+void dragWhilePumping(HWND window, const EditorOptions::Drag& editorDrag)
 {
-    POINT start = {options.dragX, options.dragY};
+    POINT start = {editorDrag.x, editorDrag.y};
     ClientToScreen(window, &start);
     MouseDrag drag;
     drag.start = start;
-    drag.dx = options.dragDx;
-    drag.dy = options.dragDy;
+    drag.dx = editorDrag.dx;
+    drag.dy = editorDrag.dy;
     const InputThread gesture([drag] { performDrag(drag); });
     const HANDLE gestureThread = gesture.handle();
     while (!gesture.finished()) {
@@ -151,8 +151,8 @@ void dragWhilePumping(HWND window, const EditorOptions& options)
 void takeScreenshot(HWND window, const EditorSession& session, const EditorOptions& options)
 {
     idleAndPump(session, kIdlePassesAfterInput);
-    if (options.drag) {
-        dragWhilePumping(window, options);
+    for (const EditorOptions::Drag& drag : options.drags) {
+        dragWhilePumping(window, drag);
         idleAndPump(session, kIdlePassesAfterInput);
     }
     writePng(options.screenshotPath, captureClientArea(window));

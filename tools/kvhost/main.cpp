@@ -16,7 +16,7 @@ const char* const kUsage =
     "       kvhost [--plugin PATH] process IN.wav OUT.wav [--param NAME=VALUE ...] [--program N]\n"
     "                                     [--block N] [--rate HZ]\n"
     "       kvhost [--plugin PATH] demo [FOLDER]\n"
-    "       kvhost [--plugin PATH] editor [--screenshot FILE.png] [--drag X Y DX DY]\n"
+    "       kvhost [--plugin PATH] editor [--screenshot FILE.png] [--drag X Y DX DY]...\n"
     "                                     [--file-selector PATH...]\n"
     "       kvhost validate PLUGIN [--level N] [--seed N] [--skip-editor] [--only NAME...]\n"
     "                              [--timeout-ms N] [--json FILE]\n"

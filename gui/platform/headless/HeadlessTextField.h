@@ -12,6 +12,7 @@ bool isTextFieldOpen();
 void typeIntoTextField(const std::string& text);
 std::string textFieldText();
 void pressReturnInTextField();
+void pressEscapeInTextField();
 void moveFocusFromTextField();
 
 } // namespace VSTGUI::platform::headless

@@ -1,6 +1,6 @@
 // The text edit's field: a native "EDIT" child of the frame's window, subclassed so that it
-// wants every key, reports Return and the loss of the focus, and never reports anything while
-// it is being destroyed.
+// wants every key, reports Return, Escape and the loss of the focus, and never reports anything
+// while it is being destroyed.
 #include "../TextField.h"
 
 #include "ModuleInstance.h"
@@ -17,6 +17,22 @@ constexpr char kFieldProperty[] = "KestrovanelTextField";
 COLORREF toColorRef(const CColor& color)
 {
     return RGB(color.red, color.green, color.blue);
+}
+
+WPARAM navigationKey(TextFieldKey key)
+{
+    switch (key) {
+    case TextFieldKey::deleteForward:
+        return VK_DELETE;
+    case TextFieldKey::left:
+        return VK_LEFT;
+    case TextFieldKey::right:
+        return VK_RIGHT;
+    case TextFieldKey::home:
+        return VK_HOME;
+    default:
+        return VK_END;
+    }
 }
 
 DWORD alignmentStyle(CHoriTxtAlign align)
@@ -56,6 +72,21 @@ public:
 
     std::string getText() const override { return IsWindow(window) ? readText() : textAtDestruction; }
 
+    void pressKey(TextFieldKey key, char character) override
+    {
+        switch (key) {
+        case TextFieldKey::character:
+            SendMessageA(window, WM_CHAR, static_cast<unsigned char>(character), 1);
+            break;
+        case TextFieldKey::backspace:
+            SendMessageA(window, WM_CHAR, VK_BACK, 1);
+            break;
+        default:
+            SendMessageA(window, WM_KEYDOWN, navigationKey(key), 1);
+            break;
+        }
+    }
+
     HBRUSH color(HDC dc) const
     {
         SetTextColor(dc, textColor);
@@ -75,9 +106,13 @@ public:
                 events->textFieldReturnPressed();
                 return 0;
             }
+            if (wParam == VK_ESCAPE && events != nullptr) {
+                events->textFieldEscapePressed();
+                return 0;
+            }
             break;
         case WM_CHAR:
-            if (wParam == '\r')
+            if (wParam == '\r' || wParam == VK_ESCAPE)
                 return 0;
             break;
         case WM_DESTROY:

@@ -223,3 +223,27 @@ TEST_F(Indicators, SplashShowsAModalOverlayUntilTheOverlayIsClicked)
     EXPECT_EQ(listener.values.size(), 4u) << "already hidden";
     frame->getModalView()->mouse(context, inside, kMouseLeft);
 }
+
+// The overlay holds a reference on the splash bitmap, so the bitmap's count shows whether the
+// overlay was released.
+TEST_F(Indicators, ASplashLeavingWithItsOverlayShownReleasesTheOverlay)
+{
+    CRect display(30, 30, 90, 90);
+    CPoint offset(0, 0);
+    CPoint where(5, 5);
+    const std::int32_t held = strip->getNbReference();
+    auto* splash = add(new CSplashScreen(CRect(0, 0, 20, 20), &listener, 7, strip, display, offset));
+    splash->mouse(context, where, kMouseLeft);
+    ASSERT_NE(frame->getModalView(), nullptr);
+    frame->removeView(splash);
+    EXPECT_EQ(frame->getModalView(), nullptr) << "the overlay goes with its splash";
+    EXPECT_EQ(strip->getNbReference(), held);
+
+    auto* closing = new CFrame(CRect(0, 0, 100, 100), nullptr, nullptr);
+    auto* shown = new CSplashScreen(CRect(0, 0, 20, 20), &listener, 7, strip, display, offset);
+    closing->addView(shown);
+    shown->mouse(context, where, kMouseLeft);
+    ASSERT_NE(closing->getModalView(), nullptr);
+    closing->forget();
+    EXPECT_EQ(strip->getNbReference(), held) << "a frame closed with the splash shown";
+}

@@ -167,3 +167,53 @@ TEST_F(TextEdits, RemovingTheControlWhileEditingLeavesNoFieldBehind)
     frame->removeView(edit);
     EXPECT_FALSE(field::isTextFieldOpen());
 }
+
+TEST_F(TextEdits, EscapeClosesTheFieldAndKeepsTheOldText)
+{
+    click();
+    field::typeIntoTextField("discarded");
+    field::pressEscapeInTextField();
+    EXPECT_FALSE(field::isTextFieldOpen());
+    EXPECT_EQ(text(), "start");
+    EXPECT_TRUE(listener.values.empty());
+    EXPECT_FALSE(edit->wasReturnPressed());
+    EXPECT_EQ(frame->getFocusView(), nullptr);
+    EXPECT_EQ(edits.ends, (std::vector<int>{4}));
+}
+
+// A host that keeps the keyboard hands every key to the editor, which hands it to the frame.
+TEST_F(TextEdits, KeysTheHostForwardsAreTypedIntoTheOpenField)
+{
+    const auto key = [this](std::int32_t character, unsigned char virt = 0) {
+        VstKeyCode code = {character, virt, 0, {0, 0}};
+        return frame->onKeyDown(code);
+    };
+    EXPECT_EQ(key('a'), -1) << "no field, no key taken";
+    click();
+    for (const char c : std::string("abd"))
+        EXPECT_EQ(key(c), 1);
+    EXPECT_EQ(field::textFieldText(), "abd") << "the first key replaces the selected text";
+    key(0, VKEY_LEFT);
+    key('c');
+    key(0, VKEY_END);
+    key(0, VKEY_BACK);
+    key(0, VKEY_HOME);
+    key(0, VKEY_DELETE);
+    key(0, VKEY_SPACE);
+    key('\t');
+    EXPECT_EQ(key(0, VKEY_TAB), 1) << "the open field keeps Tab";
+    EXPECT_EQ(field::textFieldText(), " bc");
+    EXPECT_EQ(frame->getFocusView(), edit);
+    EXPECT_EQ(key(0, VKEY_RETURN), 1);
+    EXPECT_FALSE(field::isTextFieldOpen());
+    EXPECT_EQ(text(), " bc");
+    EXPECT_EQ(listener.values.size(), 1u);
+    EXPECT_TRUE(edit->wasReturnPressed());
+
+    click();
+    key('x');
+    EXPECT_EQ(key(0, VKEY_ESCAPE), 1);
+    EXPECT_EQ(text(), " bc");
+    EXPECT_EQ(listener.values.size(), 1u);
+    EXPECT_EQ(key('y'), -1);
+}
