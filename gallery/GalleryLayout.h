@@ -18,6 +18,12 @@ enum Parameter : std::int32_t {
     kRockerSwitch,
     kHorizontalSlider,
     kVerticalSlider,
+    // The menu page's menus: the nested menu and its two levels of sub-menus report apart.
+    kNestedMenu,
+    kNestedSubMenu,
+    kNestedDeepMenu,
+    kColumnMenu,
+    kSchemeMenu,
     // Which page the editor shows; always the last parameter.
     kPage,
     kParameterCount
@@ -26,13 +32,24 @@ enum Parameter : std::int32_t {
 // Host-visible names: at most 8 characters, as hosts reserve.
 constexpr const char* kParameterNames[kParameterCount] = {
     "AnimKnob", "MovieBmp", "MovieBtn", "AutoAnim", "OnOff",   "Kick",
-    "VSwitch",  "HSwitch",  "Rocker",   "HSlider",  "VSlider", "Page",
+    "VSwitch",  "HSwitch",  "Rocker",   "HSlider",  "VSlider",
+    "Menu",     "SubMenu",  "DeepMenu", "Columns",  "Scheme",
+    "Page",
 };
 
-enum Page : std::int32_t { kBitmapControlsPage = 0, kScrollPage, kPageCount };
+enum Page : std::int32_t {
+    kBitmapControlsPage = 0,
+    kScrollPage,
+    kMenuPage,
+    kPageCount
+};
 
 // Shown as the Page parameter's value: at most 8 characters.
-constexpr const char* kPageNames[kPageCount] = {"Bitmaps", "Scroll"};
+constexpr const char* kPageNames[kPageCount] = {
+    "Bitmaps",
+    "Scroll",
+    "Menus",
+};
 
 // The page a Page parameter value selects: the nearest of the evenly spread page values.
 inline Page pageAt(float value)

@@ -36,6 +36,8 @@ public:
     void addView(VSTGUI::CView* view);
     // The control shows its parameter, and a readout of it sits at readoutArea.
     void addControl(gallery::Parameter parameter, VSTGUI::CControl* control, const VSTGUI::CRect& readoutArea);
+    // The same for a control that is not a view of the page (a sub-menu): only its readout is.
+    void bindDetached(gallery::Parameter parameter, VSTGUI::CControl* control, const VSTGUI::CRect& readoutArea);
 
 private:
     VSTGUI::CViewContainer& container;

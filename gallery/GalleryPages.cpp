@@ -2,6 +2,7 @@
 
 #include "pages/BitmapControlsPage.h"
 #include "pages/ScrollPage.h"
+#include "pages/MenuPage.h"
 
 namespace {
 using PageBuilder = void (*)(GalleryPage&);
@@ -9,6 +10,7 @@ using PageBuilder = void (*)(GalleryPage&);
 constexpr PageBuilder kBuilders[] = {
     buildBitmapControlsPage,
     buildScrollPage,
+    buildMenuPage,
 };
 static_assert(sizeof(kBuilders) / sizeof(kBuilders[0]) == gallery::kPageCount, "one builder per page");
 } // namespace

@@ -57,7 +57,8 @@ std::unique_ptr<PopupMenu> createPopupMenu();
 // it; the thread's messages keep being handled meanwhile. Answers the command chosen, or 0.
 std::uint32_t trackPopupMenu(PopupMenu& menu, void* window, const CPoint& screenPoint, bool rightButton);
 // Ends a pop-up shown for the window, as if the user had left it; its trackPopupMenu returns 0.
-void endPopupMenu(void* window);
+// Answers whether one was shown.
+bool endPopupMenu(void* window);
 
 // The system's colours for menus.
 struct MenuColors {

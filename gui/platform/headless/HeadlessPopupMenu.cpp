@@ -58,10 +58,12 @@ std::uint32_t trackPopupMenu(PopupMenu& menu, void* window, const CPoint& screen
     return endedHere ? 0 : command;
 }
 
-void endPopupMenu(void* window)
+bool endPopupMenu(void* window)
 {
-    if (showing && shownFor == window)
-        ended = true;
+    if (!showing || shownFor != window)
+        return false;
+    ended = true;
+    return true;
 }
 
 MenuColors getMenuColors()

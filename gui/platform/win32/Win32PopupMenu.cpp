@@ -127,10 +127,12 @@ std::uint32_t trackPopupMenu(PopupMenu& menu, void* window, const CPoint& screen
                                                                                    : 0;
 }
 
-void endPopupMenu(void* window)
+bool endPopupMenu(void* window)
 {
-    if (trackedWindow != nullptr && trackedWindow == static_cast<HWND>(window))
-        EndMenu();
+    if (trackedWindow == nullptr || trackedWindow != static_cast<HWND>(window))
+        return false;
+    EndMenu();
+    return true;
 }
 
 MenuColors getMenuColors()
