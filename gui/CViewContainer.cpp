@@ -5,6 +5,7 @@
 #include "CBitmap.h"
 #include "CFrame.h"
 #include "COffscreenContext.h"
+#include "LinkedNodes.h"
 #include "ViewLifetime.h"
 
 #include <cstring>
@@ -88,12 +89,7 @@ void CViewContainer::addView(CView* view)
     auto* node = new CCView(view);
     view->parentFrame = parentFrame;
     view->parentView = this;
-    node->previous = lastView;
-    if (lastView != nullptr)
-        lastView->next = node;
-    else
-        firstView = node;
-    lastView = node;
+    appendNode(firstView, lastView, node);
     view->attached(this);
     view->setDirty(true);
 }
@@ -115,14 +111,7 @@ void CViewContainer::removeView(CView* view, const bool& withForget)
         node = node->next;
     if (node == nullptr)
         return;
-    if (node->previous != nullptr)
-        node->previous->next = node->next;
-    else
-        firstView = node->next;
-    if (node->next != nullptr)
-        node->next->previous = node->previous;
-    else
-        lastView = node->previous;
+    unlinkNode(firstView, lastView, node);
     releaseNode(node, withForget);
 }
 

@@ -33,10 +33,10 @@ void FrameWindowMessages::mouseButtonPressed(const CPoint& where)
     context->forget();
 }
 
-void FrameWindowMessages::wheelTurned(const CPoint& where, float distance)
+void FrameWindowMessages::wheelTurned(const CPoint& where, CMouseWheelAxis axis, float distance)
 {
     auto* context = new CDrawContext(&frame, nullptr, frame.getPlatformWindow());
-    frame.onWheel(context, where, distance);
+    frame.onWheel(context, where, axis, distance);
     context->forget();
 }
 

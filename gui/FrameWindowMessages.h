@@ -16,7 +16,7 @@ public:
 
     void windowNeedsPaint(void* systemContext, const CRect& updateRect) override;
     void mouseButtonPressed(const CPoint& where) override;
-    void wheelTurned(const CPoint& where, float distance) override;
+    void wheelTurned(const CPoint& where, CMouseWheelAxis axis, float distance) override;
     void windowDestroyed() override;
 
 private:

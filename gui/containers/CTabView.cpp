@@ -4,6 +4,7 @@
 #include "CTabChildView.h"
 
 #include "../CBitmap.h"
+#include "../LinkedNodes.h"
 
 #include <cstring>
 
@@ -81,13 +82,7 @@ bool CTabView::addTab(CView* view, const char* name, CBitmap* bitmap)
     addView(button);
 
     auto* child = new CTabChildView(view, button);
-    if (lastChild == nullptr) {
-        firstChild = child;
-    } else {
-        lastChild->next = child;
-        child->previous = lastChild;
-    }
-    lastChild = child;
+    appendNode(firstChild, lastChild, child);
     if (child == firstChild)
         setCurrentChild(child);
     ++numberOfChilds;
@@ -99,14 +94,7 @@ bool CTabView::removeTab(CView* view)
     CTabChildView* child = childOf(view);
     if (child == nullptr)
         return false;
-    if (child->previous != nullptr)
-        child->previous->next = child->next;
-    else
-        firstChild = child->next;
-    if (child->next != nullptr)
-        child->next->previous = child->previous;
-    else
-        lastChild = child->previous;
+    unlinkNode(firstChild, lastChild, child);
     if (child == currentChild)
         setCurrentChild(child->previous != nullptr ? child->previous : child->next);
     closeGapAfter(child);

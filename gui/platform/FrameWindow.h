@@ -29,8 +29,9 @@ public:
     virtual void windowNeedsPaint(void* systemContext, const CRect& updateRect) = 0;
     // Window coordinates.
     virtual void mouseButtonPressed(const CPoint& where) = 0;
-    // Window coordinates; one notch is 1.0, turning towards the user is negative.
-    virtual void wheelTurned(const CPoint& where, float distance) = 0;
+    // Window coordinates; one notch is 1.0. On the vertical axis turning towards the user is
+    // negative, on the horizontal one turning left is.
+    virtual void wheelTurned(const CPoint& where, CMouseWheelAxis axis, float distance) = 0;
     // The window is gone, destroyed by its owner or from outside.
     virtual void windowDestroyed() = 0;
 };

@@ -34,6 +34,17 @@ void sendKey(WORD key, bool down)
     input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
     send(input);
 }
+
+void turnWheel(DWORD wheel, POINT screenPoint, int notches, WORD modifierKey)
+{
+    moveCursorTo(screenPoint);
+    sendKey(modifierKey, true);
+    Sleep(kSettleMs);
+    send(mouseInput(wheel, screenPoint, static_cast<DWORD>(notches * WHEEL_DELTA)));
+    Sleep(kSettleMs);
+    sendKey(modifierKey, false);
+    Sleep(kSettleMs);
+}
 } // namespace
 
 void moveCursorTo(POINT screenPoint)
@@ -79,13 +90,12 @@ void performClick(POINT screenPoint, WORD modifierKey)
 
 void performWheel(POINT screenPoint, int notches, WORD modifierKey)
 {
-    moveCursorTo(screenPoint);
-    sendKey(modifierKey, true);
-    Sleep(kSettleMs);
-    send(mouseInput(MOUSEEVENTF_WHEEL, screenPoint, static_cast<DWORD>(notches * WHEEL_DELTA)));
-    Sleep(kSettleMs);
-    sendKey(modifierKey, false);
-    Sleep(kSettleMs);
+    turnWheel(MOUSEEVENTF_WHEEL, screenPoint, notches, modifierKey);
+}
+
+void performHorizontalWheel(POINT screenPoint, int notches)
+{
+    turnWheel(MOUSEEVENTF_HWHEEL, screenPoint, notches, 0);
 }
 
 InputThread::InputThread(void* gesture, Runner runner)

@@ -26,6 +26,8 @@ void performDrag(const MouseDrag& drag);
 void performClick(POINT screenPoint, WORD modifierKey = 0);
 // Wheel notches at a point (positive turns away from the user).
 void performWheel(POINT screenPoint, int notches, WORD modifierKey = 0);
+// Horizontal wheel notches at a point (positive turns right).
+void performHorizontalWheel(POINT screenPoint, int notches);
 
 // Runs a gesture on a thread of its own, so the thread that owns the window can be inside
 // its mouse-tracking loop while the events arrive.

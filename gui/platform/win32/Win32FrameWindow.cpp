@@ -65,12 +65,13 @@ public:
         events.mouseButtonPressed(CPoint(LOWORD(lParam), HIWORD(lParam)));
     }
 
-    void wheelTurned(WPARAM wParam, LPARAM lParam)
+    // Both wheels' positions are in screen coordinates.
+    void wheelTurned(CMouseWheelAxis axis, WPARAM wParam, LPARAM lParam)
     {
         POINT where = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         ScreenToClient(window, &where);
         const float distance = static_cast<float>(GET_WHEEL_DELTA_WPARAM(wParam)) / kWheelNotch;
-        events.wheelTurned(CPoint(where.x, where.y), distance);
+        events.wheelTurned(CPoint(where.x, where.y), axis, distance);
     }
 
 private:
@@ -99,7 +100,10 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         frameWindow->buttonPressed(lParam);
         return 0;
     case WM_MOUSEWHEEL:
-        frameWindow->wheelTurned(wParam, lParam);
+        frameWindow->wheelTurned(kWheelAxisY, wParam, lParam);
+        break;
+    case WM_MOUSEHWHEEL:
+        frameWindow->wheelTurned(kWheelAxisX, wParam, lParam);
         break;
     case WM_CTLCOLOREDIT:
         if (const HBRUSH brush = colorTextField(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))

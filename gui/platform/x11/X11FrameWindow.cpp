@@ -18,8 +18,9 @@ namespace VSTGUI::platform {
 
 namespace {
 constexpr long kEventMask = ExposureMask | ButtonPressMask | StructureNotifyMask;
-constexpr unsigned int kWheelUpButton = 4;
-constexpr unsigned int kWheelDownButton = 5;
+// Buttons 4 to 7 are one wheel notch each: up, down, left, right.
+constexpr unsigned int kFirstWheelButton = 4;
+constexpr unsigned int kLastWheelButton = 7;
 // _XEMBED_INFO: protocol version 0, mapped.
 constexpr long kEmbedVersion = 0;
 constexpr long kEmbedMapped = 1;
@@ -29,6 +30,17 @@ std::vector<X11FrameWindow*> openWindows;
 thread_local X11FrameWindow* dispatchingWindow = nullptr;
 thread_local PressState pressState;
 std::atomic<std::uint32_t> pressTime{0};
+
+void turnWheel(FrameWindowEvents& events, const CPoint& where, unsigned int button)
+{
+    struct Notch {
+        CMouseWheelAxis axis;
+        float distance;
+    };
+    constexpr Notch kNotches[] = {{kWheelAxisY, 1.0f}, {kWheelAxisY, -1.0f}, {kWheelAxisX, -1.0f}, {kWheelAxisX, 1.0f}};
+    const Notch& notch = kNotches[button - kFirstWheelButton];
+    events.wheelTurned(where, notch.axis, notch.distance);
+}
 
 unsigned int cursorShape(CCursorType type)
 {
@@ -251,8 +263,8 @@ void X11FrameWindow::handle(const XEvent& event, CRect& exposed, bool& destroyed
         break;
     case ButtonPress: {
         const CPoint where(event.xbutton.x, event.xbutton.y);
-        if (event.xbutton.button == kWheelUpButton || event.xbutton.button == kWheelDownButton) {
-            events.wheelTurned(where, event.xbutton.button == kWheelUpButton ? 1.0f : -1.0f);
+        if (event.xbutton.button >= kFirstWheelButton && event.xbutton.button <= kLastWheelButton) {
+            turnWheel(events, where, event.xbutton.button);
         } else if (event.xbutton.button <= Button3) {
             pressTime.store(tickCount());
             pressState = {true, CPoint(event.xbutton.x_root, event.xbutton.y_root),

@@ -8,6 +8,8 @@
 
 namespace {
 constexpr unsigned int kWheelUp = 4;
+constexpr unsigned int kWheelLeft = 6;
+constexpr unsigned int kWheelRight = 7;
 constexpr unsigned int kPrimary = 1;
 constexpr unsigned char kVirtualKeyUp = 12;
 constexpr unsigned char kVirtualKeyDown = 14;
@@ -196,6 +198,16 @@ TEST_F(X11Panel, TheWheelStepsTheKnobUnderThePointer)
     panel->idle();
     EXPECT_NEAR(panel->parameter(1), 0.6f, 1e-4f);
     EXPECT_EQ(panel->editRequests(), oneEditOf(1));
+
+    // A knob takes either wheel; the horizontal one turns it up towards the right.
+    panel->clearRequests();
+    input.click(kWheelRight);
+    panel->idle();
+    EXPECT_NEAR(panel->parameter(1), 0.7f, 1e-4f);
+    EXPECT_EQ(panel->editRequests(), oneEditOf(1));
+    input.click(kWheelLeft);
+    panel->idle();
+    EXPECT_NEAR(panel->parameter(1), 0.6f, 1e-4f);
 }
 
 TEST_F(X11Panel, ControlClickSetsTheDefaultAndArrowKeysFromTheHostStepThatKnob)
