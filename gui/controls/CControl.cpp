@@ -122,12 +122,14 @@ bool CControl::modifierClickTaken(CDrawContext* context, std::int32_t button)
     return checkDefaultValue(context, button);
 }
 
-bool CControl::leftClickLeftToControl(CDrawContext* context, std::int32_t& button)
+bool CControl::leftClickLeftToControl(CDrawContext* context, std::int32_t& button, ModifierOffer offer)
 {
     if (!mouseEnabled || context == nullptr)
         return false;
     if (button == -1)
         button = context->getMouseButtons();
+    if (offer == ModifierOffer::leftButtonOnly && (button & kMouseLeft) == 0)
+        return false;
     return !listenerTookModifierClick(context, button) && (button & kMouseLeft) != 0;
 }
 

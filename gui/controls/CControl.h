@@ -60,10 +60,13 @@ protected:
     // A left click with a modifier goes first to the listener, then to the default-value
     // check; true when one of them took it and the control's own gesture must not start.
     bool modifierClickTaken(CDrawContext* context, std::int32_t button);
+    // Whether the listener is offered a click with a modifier of any button, or only a left one.
+    enum class ModifierOffer { anyButton, leftButtonOnly };
     // The start of the bitmap controls' gestures: false when the mouse is off, the listener
-    // took a click with a modifier (any button), or the left button is not held. Reads the
-    // buttons into button when it is -1.
-    bool leftClickLeftToControl(CDrawContext* context, std::int32_t& button);
+    // took a click with a modifier, or the left button is not held. Reads the buttons into
+    // button when it is -1.
+    bool leftClickLeftToControl(CDrawContext* context, std::int32_t& button,
+                                ModifierOffer offer = ModifierOffer::anyButton);
     // Any click with a modifier offered to the listener only; true when it took the click.
     bool listenerTookModifierClick(CDrawContext* context, std::int32_t button);
     // The wheel moves the value by distance × wheelInc, a tenth of that with Shift; true

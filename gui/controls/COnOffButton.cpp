@@ -32,13 +32,8 @@ void COnOffButton::draw(CDrawContext* context)
 
 void COnOffButton::mouse(CDrawContext* context, CPoint& /*where*/, std::int32_t button)
 {
-    if (!mouseEnabled || context == nullptr)
-        return;
-    if (button == -1)
-        button = context->getMouseButtons();
-    if ((button & kMouseLeft) == 0)
-        return;
-    if (listenerTookModifierClick(context, button))
+    // A right click with a modifier is not the listener's: the button has no right-click use.
+    if (!leftClickLeftToControl(context, button, ModifierOffer::leftButtonOnly))
         return;
     // Anything strictly between -1 and 1 counts as off.
     value = static_cast<std::int32_t>(value) == 0 ? 1.0f : 0.0f;

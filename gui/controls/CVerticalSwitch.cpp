@@ -38,13 +38,10 @@ void CVerticalSwitch::draw(CDrawContext* context)
 
 void CVerticalSwitch::mouse(CDrawContext* context, CPoint& where, std::int32_t button)
 {
-    if (!mouseEnabled || context == nullptr)
+    // Unlike the horizontal switch, a right click does nothing here, with a modifier or not.
+    if (!leftClickLeftToControl(context, button, ModifierOffer::leftButtonOnly))
         return;
-    if (button == -1)
-        button = context->getMouseButtons();
-    if ((button & kMouseLeft) == 0)
-        return;
-    if (modifierClickTaken(context, button))
+    if (checkDefaultValue(context, button))
         return;
     beginEdit();
     trackPointer(

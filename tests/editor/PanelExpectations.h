@@ -2,6 +2,7 @@
 // knob handle's light centre.
 #pragma once
 
+#include "EditRequests.h"
 #include "PanelHost.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +10,6 @@
 #include <string>
 #include <vector>
 
-// Exactly one beginEdit and then one endEdit, both with the tag, and no automation request.
-::testing::AssertionResult isOneEditOf(const std::vector<HostRequest>& edits, int tag);
 // The label under the knob shows the effect's display text and unit for the parameter.
 ::testing::AssertionResult labelShowsParameter(PanelHost& panel, int tag);
 // The handle dot's centre is light, so it reads on the dark knob body at every angle.

@@ -1,5 +1,6 @@
 #include "PanelHost.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -17,7 +18,7 @@ POINT PanelLayout::knobPointAt(int tag, double degrees, double radius)
             centre.y - static_cast<LONG>(std::lround(std::sin(radians) * radius))};
 }
 
-PanelHost::PanelHost() : hostWindow(PanelLayout::kWidth, PanelLayout::kHeight, nullptr, kHostX, kHostY)
+PanelHost::PanelHost(SIZE editorSize) : hostWindow(editorSize.cx, editorSize.cy, nullptr, kHostX, kHostY)
 {
     testHost.open();
 }
@@ -89,15 +90,17 @@ void pumpUntilFinished(const InputThread& thread)
     pumpMessages();
 }
 
+std::vector<HostRequest> PanelHost::takeRequests(const std::vector<int32>& opcodes)
+{
+    std::vector<HostRequest> taken;
+    const auto& all = testHost.requests();
+    for (; requestsSeen < all.size(); ++requestsSeen)
+        if (std::find(opcodes.begin(), opcodes.end(), all[requestsSeen].opcode) != opcodes.end())
+            taken.push_back(all[requestsSeen]);
+    return taken;
+}
+
 std::vector<HostRequest> PanelHost::takeEditRequests()
 {
-    std::vector<HostRequest> edits;
-    const auto& all = testHost.requests();
-    for (; requestsSeen < all.size(); ++requestsSeen) {
-        const HostRequest& request = all[requestsSeen];
-        if (request.opcode == audioMasterBeginEdit || request.opcode == audioMasterEndEdit
-            || request.opcode == audioMasterAutomate)
-            edits.push_back(request);
-    }
-    return edits;
+    return takeRequests({audioMasterBeginEdit, audioMasterEndEdit, audioMasterAutomate});
 }

@@ -1,7 +1,7 @@
-// The built plug-in's panel inside a window of a test host (HostWindow of tests/common, shared
-// with the view tests): opens and idles the editor as a
-// host does, reads the pixels it shows, and lets real input events reach it while this thread
-// keeps handling its messages.
+// The built plug-in's editor (the panel, or the plug-in KV_PLUGIN names) inside a window of a
+// test host (HostWindow of tests/common, shared with the view tests): opens and idles the
+// editor as a host does, reads the pixels it shows, and lets real input events reach it while
+// this thread keeps handling its messages.
 #pragma once
 
 #include "CColor.h"
@@ -40,7 +40,8 @@ void performWhilePumping(Gesture gesture)
 
 class PanelHost {
 public:
-    PanelHost();
+    // A host window of the editor's size; the panel's unless told.
+    explicit PanelHost(SIZE editorSize = {PanelLayout::kWidth, PanelLayout::kHeight});
     ~PanelHost();
 
     PanelHost(const PanelHost&) = delete;
@@ -66,7 +67,9 @@ public:
         performWhilePumping(std::move(gesture));
     }
 
-    // The edit requests (begin, end, automate) the host received since the last call.
+    // The requests with these opcodes the host received since the last take, in order.
+    std::vector<HostRequest> takeRequests(const std::vector<int32>& opcodes);
+    // The edit requests (begin, end, automate) the host received since the last take.
     std::vector<HostRequest> takeEditRequests();
 
 private:

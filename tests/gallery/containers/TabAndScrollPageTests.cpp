@@ -2,8 +2,9 @@
 // each tab shows its page only and the Page parameter follows as an edit (and the tab follows
 // the host's changes); wheel and drags scroll the page's content, clicks reach the button that
 // is there after scrolling and it redraws there; opening and closing on each page leaks nothing.
-#include "GalleryWindow.h"
+#include "GalleryLayout.h"
 #include "pages/ScrollPage.h"
+#include "PanelHost.h"
 #include "ProcessResources.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,8 @@ bool looksLike(CColor shown, CColor expected)
                                          << int(expected.green) << ", " << int(expected.blue) << ")";
 }
 
+constexpr SIZE kGallerySize = {kEditorWidth, kEditorHeight};
+
 POINT tabCentre(Page page)
 {
     return {page * kTabWidth + kTabWidth / 2, kTabHeight / 2};
@@ -99,6 +102,7 @@ protected:
     {
         const POINT screen = gallery.toScreen(editorPoint);
         gallery.perform([screen] { performClick(screen); });
+        gallery.idle();
     }
     void drag(POINT editorPoint, int dx, int dy)
     {
@@ -107,9 +111,16 @@ protected:
         gesture.dx = dx;
         gesture.dy = dy;
         gallery.perform([gesture] { performDrag(gesture); });
+        gallery.idle();
+    }
+    // The Page parameter set by the host, shown at the next idle.
+    void showPage(Page page)
+    {
+        gallery.host().setParameter(kPage, pageValue(page));
+        gallery.idle();
     }
 
-    GalleryWindow gallery;
+    PanelHost gallery{kGallerySize};
 };
 } // namespace
 
@@ -139,7 +150,7 @@ TEST_F(GalleryPages, EachTabClickShowsItsPageOnlyAndEditsThePageParameter)
 TEST_F(GalleryPages, TheTabFollowsTheHostsPageChanges)
 {
     for (const Page page : {kScrollPage, kBitmapControlsPage, kScrollPage}) {
-        gallery.showPage(page);
+        showPage(page);
         expectShown(page);
     }
     EXPECT_TRUE(gallery.takeRequests({audioMasterBeginEdit, audioMasterEndEdit}).empty());
@@ -147,12 +158,13 @@ TEST_F(GalleryPages, TheTabFollowsTheHostsPageChanges)
 
 TEST_F(GalleryPages, TheWheelScrollsAndAClickReachesTheButtonShownThereWhichRedrawsThere)
 {
-    gallery.showPage(kScrollPage);
+    showPage(kScrollPage);
     const POINT target = lampOf(0, 1, 0, 80);
     EXPECT_FALSE(looksLike(at(target), kLampOff)) << "before scrolling a button's face is there";
     const POINT screen = gallery.toScreen({300, 200});
     // Three notches towards the user: 3 × 0.05 of the range of 900 - 364 pixels.
     gallery.perform([screen] { performWheel(screen, -3); });
+    gallery.idle();
     EXPECT_TRUE(shows(at(target), kLampOff));
     click(target);
     EXPECT_TRUE(shows(at(target), kLampOn)) << "the second row's first button redrew where it is shown";
@@ -162,7 +174,7 @@ TEST_F(GalleryPages, TheWheelScrollsAndAClickReachesTheButtonShownThereWhichRedr
 
 TEST_F(GalleryPages, DraggingEitherScrollerMovesTheContentByItsShareOfTheOverhang)
 {
-    gallery.showPage(kScrollPage);
+    showPage(kScrollPage);
     const int dx = scrolledBy(60, kHorizontalTravel, kScrollContent.width() - kVisibleWidth);
     drag(kHorizontalScrollerMiddle, 60, 0);
     EXPECT_TRUE(shows(at(lampOf(1, 0, dx, 0)), kLampOff));
@@ -178,7 +190,7 @@ TEST_F(GalleryPages, DraggingEitherScrollerMovesTheContentByItsShareOfTheOverhan
 
 TEST(GalleryLifetime, AThousandOpenAndCloseCyclesOnEachPageLeakNothing)
 {
-    GalleryWindow gallery;
+    PanelHost gallery(kGallerySize);
     ASSERT_NE(gallery.host().effect(), nullptr);
     for (std::int32_t page = 0; page < kPageCount; ++page) {
         gallery.host().setParameter(kPage, pageValue(static_cast<Page>(page)));
@@ -188,8 +200,8 @@ TEST(GalleryLifetime, AThousandOpenAndCloseCyclesOnEachPageLeakNothing)
         }
         const ResourceUse before = resourceUse();
         for (int cycle = 0; cycle < kCycles; ++cycle) {
-            ASSERT_NE(gallery.host().dispatch(effEditOpen, 0, 0, gallery.handle()), 0);
-            UpdateWindow(gallery.handle());
+            ASSERT_NE(gallery.host().dispatch(effEditOpen, 0, 0, gallery.window().handle()), 0);
+            UpdateWindow(gallery.window().handle());
             gallery.host().dispatch(effEditIdle);
             gallery.host().dispatch(effEditClose);
             pumpMessages();
@@ -198,6 +210,6 @@ TEST(GalleryLifetime, AThousandOpenAndCloseCyclesOnEachPageLeakNothing)
         EXPECT_EQ(after.gdiObjects, before.gdiObjects) << "page " << page;
         EXPECT_EQ(after.userObjects, before.userObjects) << "page " << page;
         EXPECT_LT(after.privateBytes, before.privateBytes + kAllowedGrowthBytes) << "page " << page;
-        EXPECT_EQ(childWindowCount(gallery.handle()), 0);
+        EXPECT_EQ(childWindowCount(gallery.window().handle()), 0);
     }
 }

@@ -164,6 +164,24 @@ TEST_F(Switches, HorizontalSwitchMapsAlongXAndOffersModifiedRightClicks)
     EXPECT_EQ(taker.offered, std::vector<std::int32_t>{kMouseRight | kKeyShift});
 }
 
+// The on/off button and the vertical switch test for the left button before they offer a
+// modified click, so a modified right click never reaches their listener; a modified left
+// click does.
+TEST_F(Switches, OnOffButtonAndVerticalSwitchOfferOnlyModifiedLeftClicks)
+{
+    ModifierTakingListener taker;
+    auto* button = add(new COnOffButton(CRect(0, 0, 20, 20), &taker, 3, strip(20, 40), 0));
+    auto* vertical = add(new CVerticalSwitch(CRect(0, 100, 20, 200), &taker, 7, strip(20, 400), origin));
+    click(button, CPoint(5, 5), kMouseRight | kKeyShift);
+    click(vertical, CPoint(10, 150), kMouseRight | kKeyShift);
+    EXPECT_TRUE(taker.offered.empty());
+    click(button, CPoint(5, 5), kMouseLeft | kKeyShift);
+    click(vertical, CPoint(10, 150), kMouseLeft | kKeyShift);
+    EXPECT_EQ(taker.offered, (std::vector<std::int32_t>{kMouseLeft | kKeyShift, kMouseLeft | kKeyShift}));
+    EXPECT_FLOAT_EQ(button->getValue(), 0.0f);
+    EXPECT_TRUE(edits.begins.empty());
+}
+
 TEST_F(Switches, RockerShowsThePressedHalfAndSpringsBackToZero)
 {
     auto* rocker = add(new CRockerSwitch(CRect(0, 0, 20, 40), &listener, 9, 40, strip(20, 120), origin, 0));

@@ -1,5 +1,6 @@
 #include "DropHost.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
@@ -43,15 +44,6 @@ POINT DropHost::screenPoint(int frameX, int frameY) const
     return point;
 }
 
-// OLE keeps the target of a window of this process under this window property.
-IDropTarget* registeredTarget(HWND window)
-{
-    auto* target = static_cast<IDropTarget*>(GetPropW(window, L"OleDropTargetInterface"));
-    if (target != nullptr)
-        target->AddRef();
-    return target;
-}
-
 std::string testFolder()
 {
     static const std::string folder = [] {
@@ -63,6 +55,17 @@ std::string testFolder()
         return std::string(name);
     }();
     return folder;
+}
+
+void removeTestFolder()
+{
+    std::string folder = testFolder();
+    folder.push_back('\0');
+    SHFILEOPSTRUCTA operation = {};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = folder.c_str();
+    operation.fFlags = FOF_NO_UI;
+    SHFileOperationA(&operation);
 }
 
 std::string makeFile(const std::string& name, const std::string& contents)

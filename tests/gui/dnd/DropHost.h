@@ -3,6 +3,7 @@
 #pragma once
 
 #include "DropReadout.h"
+#include "DropRegistrationWatch.h"
 #include "HostWindow.h"
 
 #include <windows.h>
@@ -38,11 +39,9 @@ public:
     DropReadout* readout;
 };
 
-// The target registered for the window, with a reference for the caller; null without one.
-IDropTarget* registeredTarget(HWND window);
-
 // Files made for the test program in a folder of its own, removed at the end of the program.
 std::string testFolder();
+void removeTestFolder();
 std::string makeFile(const std::string& name, const std::string& contents = "x");
 // A shortcut written through the shell's link object; false when the shell could not write it.
 bool makeShortcut(const std::string& shortcutPath, const std::string& targetPath);

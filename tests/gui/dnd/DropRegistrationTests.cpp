@@ -7,35 +7,6 @@
 
 using namespace VSTGUI;
 
-namespace {
-// Notes whether the window still had a drop target when it was destroyed.
-WNDPROC originalProcedure = nullptr;
-bool targetAtDestruction = true;
-
-LRESULT CALLBACK watchDestruction(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    const LRESULT result = CallWindowProcA(originalProcedure, window, message, wParam, lParam);
-    if (message == WM_DESTROY)
-        targetAtDestruction = GetPropW(window, L"OleDropTargetInterface") != nullptr;
-    return result;
-}
-
-void watchDestructionOf(HWND window)
-{
-    targetAtDestruction = true;
-    originalProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&watchDestruction)));
-}
-
-bool isRegistered(HWND window)
-{
-    IDropTarget* target = registeredTarget(window);
-    if (target != nullptr)
-        target->Release();
-    return target != nullptr;
-}
-} // namespace
-
 TEST(DropRegistration, FollowsSetDropActive)
 {
     DropHost host;
@@ -74,13 +45,13 @@ TEST(DropRegistration, IsRevokedBeforeTheWindowGoes)
         DropHost host;
         watchDestructionOf(host.frameWindow());
         host.closeFrame();
-        EXPECT_FALSE(targetAtDestruction) << "frame deleted by its editor";
+        EXPECT_FALSE(hadTargetAtDestruction()) << "frame deleted by its editor";
     }
     {
         DropHost host;
         watchDestructionOf(host.frameWindow());
         host.host.destroy();
-        EXPECT_FALSE(targetAtDestruction) << "window destroyed by the host first";
+        EXPECT_FALSE(hadTargetAtDestruction()) << "window destroyed by the host first";
     }
 }
 

@@ -4,24 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <shellapi.h>
-
-#include <string>
-
 HINSTANCE hInstance = nullptr;
-
-namespace {
-void removeTestFolder()
-{
-    std::string folder = testFolder();
-    folder.push_back('\0');
-    SHFILEOPSTRUCTA operation = {};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = folder.c_str();
-    operation.fFlags = FOF_NO_UI;
-    SHFileOperationA(&operation);
-}
-} // namespace
 
 int main(int argc, char** argv)
 {
