@@ -3,15 +3,17 @@
 // parameter; Escape chooses nothing; the entries' kinds and the scheme's drawing read back
 // from the open pop-ups; closing the editor during a pop-up ends it and leaves no window; open
 // and close cycles with a pop-up up at close leak nothing.
-#include "GalleryWindow.h"
 #include "OpenMenus.h"
+#include "PanelHost.h"
 #include "ProcessResources.h"
 #include "pages/MenuPage.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cstdio>
+#include <iterator>
 #include <string>
+#include <vector>
 
 using namespace gallery;
 
@@ -122,7 +124,7 @@ void sendLeftButton(bool down)
 
 // [SECTION] Closing from the host's timer while a pop-up is up
 
-GalleryWindow* closingGallery = nullptr;
+PanelHost* closingGallery = nullptr;
 bool closedDuringPopup = false;
 
 // The host idles, reads a parameter and closes the editor, all inside the pop-up's loop.
@@ -166,7 +168,7 @@ protected:
         SetTimer(nullptr, 0, USER_TIMER_MINIMUM, closeWhenMenuShown);
     }
 
-    GalleryWindow gallery;
+    PanelHost gallery{SIZE{kEditorWidth, kEditorHeight}};
 };
 } // namespace
 
@@ -259,6 +261,10 @@ TEST_F(MenuPage, EntryKindsReadBackFromTheOpenPopups)
 
 TEST_F(MenuPage, TheLongMenuBreaksIntoColumnsAndNumbersItsEntries)
 {
+    // 32 / 47 in floats, times 47, falls just short of 32: the host still means entry 32.
+    const int hostChosen = 32;
+    gallery.host().setParameter(kColumnMenu, entryValue(hostChosen, kColumnEntries));
+    gallery.idle();
     std::vector<std::vector<MenuItem>> levels;
     gallery.perform([&] { levels = readPath(screenPointOf(kColumnMenuArea), {}); });
     ASSERT_EQ(levels.size(), 1u);
@@ -269,7 +275,7 @@ TEST_F(MenuPage, TheLongMenuBreaksIntoColumnsAndNumbersItsEntries)
         std::snprintf(expected, sizeof(expected), "%02d Step %d", item + 1, item + 1);
         EXPECT_EQ(items[item].text, expected);
         EXPECT_EQ((items[item].type & MFT_MENUBARBREAK) != 0, item > 0 && item % kColumnItems == 0) << "item " << item;
-        EXPECT_EQ((items[item].state & MF_CHECKED) != 0, item == 0);
+        EXPECT_EQ((items[item].state & MF_CHECKED) != 0, item == hostChosen) << "item " << item;
     }
     EXPECT_GT(items[kColumnItems].area.left, items[0].area.right - 1) << "the second column is right of the first";
     EXPECT_EQ(items[kColumnItems].area.top, items[0].area.top);
@@ -321,7 +327,7 @@ TEST_F(MenuPage, ClosingTheEditorDuringAPopupEndsItAndLeavesNoWindow)
     EXPECT_TRUE(closedDuringPopup);
     EXPECT_TRUE(ended);
     EXPECT_TRUE(shownMenus().empty());
-    EXPECT_EQ(childWindowCount(gallery.handle()), 0);
+    EXPECT_EQ(childWindowCount(gallery.window().handle()), 0);
     expectMenuValues(0.0f, 0.0f, 0.0f);
     EXPECT_TRUE(gallery.takeRequests({audioMasterAutomate}).empty());
 
@@ -340,8 +346,8 @@ TEST_F(MenuPage, OpenCloseCyclesWithAPopupUpAtCloseLeakNothing)
     moveCursorTo(nested);
     const ResourceUse before = resourceUse();
     for (int cycle = 0; cycle < kCycles; ++cycle) {
-        ASSERT_NE(gallery.host().dispatch(effEditOpen, 0, 0, gallery.handle()), 0);
-        UpdateWindow(gallery.handle());
+        ASSERT_NE(gallery.host().dispatch(effEditOpen, 0, 0, gallery.window().handle()), 0);
+        UpdateWindow(gallery.window().handle());
         closeAtPopup();
         sendLeftButton(true);
         for (int poll = 0; poll < kPolls && !closedDuringPopup; ++poll) {
@@ -357,5 +363,5 @@ TEST_F(MenuPage, OpenCloseCyclesWithAPopupUpAtCloseLeakNothing)
     EXPECT_EQ(after.gdiObjects, before.gdiObjects);
     EXPECT_EQ(after.userObjects, before.userObjects);
     EXPECT_LT(after.privateBytes, before.privateBytes + kAllowedGrowthBytes);
-    EXPECT_EQ(childWindowCount(gallery.handle()), 0);
+    EXPECT_EQ(childWindowCount(gallery.window().handle()), 0);
 }
