@@ -7,6 +7,7 @@
 #include "GalleryPage.h"
 #include "GalleryPages.h"
 #include "PageTabView.h"
+#include "platform/PopupMenu.h"
 
 #include <algorithm>
 
@@ -51,12 +52,16 @@ bool GalleryEditor::open(void* parentWindow)
     return true;
 }
 
+// A pop-up menu's loop holds its menu and the frame until it returns, so the frame may go at
+// once when the edit in progress is a pop-up's; the pop-up ends with it. Other edits keep the
+// frame until they end.
 void GalleryEditor::close()
 {
     // An open text field is a gesture that lasts until its edit ends: end it now.
     if (frame != nullptr)
         frame->setFocusView(nullptr);
-    closePending = isEditing();
+    const bool popupEnded = frame != nullptr && VSTGUI::platform::endPopupMenu(frame->getPlatformWindow());
+    closePending = isEditing() && !popupEnded;
     if (!closePending)
         destroyFrame();
 }

@@ -19,6 +19,12 @@ enum Parameter : std::int32_t {
     kHorizontalSlider,
     kVerticalSlider,
     kSpecialDigit,
+    // The menu page's menus: the nested menu and its two levels of sub-menus report apart.
+    kNestedMenu,
+    kNestedSubMenu,
+    kNestedDeepMenu,
+    kColumnMenu,
+    kSchemeMenu,
     // Which page the editor shows; always the last parameter.
     kPage,
     kParameterCount
@@ -27,13 +33,21 @@ enum Parameter : std::int32_t {
 // Host-visible names: at most 8 characters, as hosts reserve.
 constexpr const char* kParameterNames[kParameterCount] = {
     "AnimKnob", "MovieBmp", "MovieBtn", "AutoAnim", "OnOff",   "Kick",
-    "VSwitch",  "HSwitch",  "Rocker",   "HSlider",  "VSlider", "Digits", "Page",
+    "VSwitch",  "HSwitch",  "Rocker",   "HSlider",  "VSlider", "Digits",
+    "Menu",     "SubMenu",  "DeepMenu", "Columns",  "Scheme",  "Page",
 };
 
-enum Page : std::int32_t { kBitmapControlsPage = 0, kScrollPage, kTextIndicatorsPage, kFilePage, kPageCount };
+enum Page : std::int32_t {
+    kBitmapControlsPage = 0,
+    kScrollPage,
+    kTextIndicatorsPage,
+    kFilePage,
+    kMenuPage,
+    kPageCount
+};
 
 // Shown as the Page parameter's value: at most 8 characters.
-constexpr const char* kPageNames[kPageCount] = {"Bitmaps", "Scroll", "TextInd", "Files"};
+constexpr const char* kPageNames[kPageCount] = {"Bitmaps", "Scroll", "TextInd", "Files", "Menus"};
 
 // The page a Page parameter value selects: the nearest of the evenly spread page values.
 inline Page pageAt(float value)

@@ -41,11 +41,17 @@ void GalleryPage::addView(VSTGUI::CView* view)
 
 void GalleryPage::addControl(gallery::Parameter parameter, VSTGUI::CControl* control, const VSTGUI::CRect& readoutArea)
 {
+    container.addView(control);
+    bindDetached(parameter, control, readoutArea);
+}
+
+void GalleryPage::bindDetached(gallery::Parameter parameter, VSTGUI::CControl* control,
+                               const VSTGUI::CRect& readoutArea)
+{
     auto* readout = new VSTGUI::CParamDisplay(readoutArea);
     readout->setBackColor(kReadoutBack);
     readout->setFrameColor(kReadoutBack);
     bindings.bind(parameter, control, readout);
-    container.addView(control);
     container.addView(readout);
 }
 

@@ -41,6 +41,8 @@ public:
     void showLevel(VSTGUI::CControl* meter);
     // The task runs at the editor's idles outside gestures while the page lives.
     void runAtIdle(std::function<void()> task);
+    // The same for a control that is not a view of the page (a sub-menu): only its readout is.
+    void bindDetached(gallery::Parameter parameter, VSTGUI::CControl* control, const VSTGUI::CRect& readoutArea);
 
 private:
     VSTGUI::CViewContainer& container;

@@ -2,6 +2,7 @@
 
 #include "pages/BitmapControlsPage.h"
 #include "pages/FilePage.h"
+#include "pages/MenuPage.h"
 #include "pages/ScrollPage.h"
 #include "pages/TextAndIndicatorsPage.h"
 
@@ -13,6 +14,7 @@ constexpr PageBuilder kBuilders[] = {
     buildScrollPage,
     buildTextAndIndicatorsPage,
     buildFilePage,
+    buildMenuPage,
 };
 static_assert(sizeof(kBuilders) / sizeof(kBuilders[0]) == gallery::kPageCount, "one builder per page");
 } // namespace

@@ -3,6 +3,7 @@
 #include "../FrameWindow.h"
 #include "FrameWindowClass.h"
 #include "ModuleInstance.h"
+#include "Win32PopupMenu.h"
 #include "Win32TextField.h"
 
 #include <windows.h>
@@ -28,6 +29,7 @@ public:
     {
         if (window != nullptr) {
             SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            endPopupMenu(window);
             DestroyWindow(window);
         }
         releaseFrameWindowClass();
@@ -86,6 +88,7 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_DESTROY:
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        endPopupMenu(window);
         frameWindow->destroyed();
         break;
     case WM_PAINT:
@@ -105,6 +108,14 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CTLCOLOREDIT:
         if (const HBRUSH brush = colorTextField(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
             return reinterpret_cast<LRESULT>(brush);
+        break;
+    case WM_MEASUREITEM:
+        if (measurePopupMenuItem(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
+            return TRUE;
+        break;
+    case WM_DRAWITEM:
+        if (drawPopupMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+            return TRUE;
         break;
     default:
         break;
