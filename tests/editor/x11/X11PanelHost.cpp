@@ -3,8 +3,9 @@
 
 #include "X11PanelHost.h"
 
+#include "platform/x11/X11Connection.h"
+
 #include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
 
 #include <chrono>
 #include <thread>
@@ -23,7 +24,7 @@ PanelPixel toPixel(unsigned long value)
 
 Display* openTestDisplay()
 {
-    return XOpenDisplay(nullptr);
+    return VSTGUI::platform::openDisplayConnection();
 }
 
 void closeTestDisplay(Display* display)
@@ -146,6 +147,34 @@ int X11PanelHost::childWindowCount() const
     return static_cast<int>(count);
 }
 
+Window X11PanelHost::editorWindow() const
+{
+    Window root = 0;
+    Window parentOfParent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, parentWindow, &root, &parentOfParent, &children, &count) == 0)
+        return 0;
+    const Window editor = count == 1 ? children[0] : 0;
+    if (children != nullptr)
+        XFree(children);
+    return editor;
+}
+
+Window X11PanelHost::inputFocus() const
+{
+    Window focus = 0;
+    int revertTo = 0;
+    XGetInputFocus(display, &focus, &revertTo);
+    return focus;
+}
+
+void X11PanelHost::focusParent()
+{
+    XSetInputFocus(display, parentWindow, RevertToParent, CurrentTime);
+    XSync(display, False);
+}
+
 PanelPixel X11PanelHost::pixel(int x, int y) const
 {
     return pixels(x, y, x + 1, y + 1).front();
@@ -186,7 +215,7 @@ void X11PanelHost::awaitIdleRequests(int count) const
         std::this_thread::yield();
 }
 
-FakeInput::FakeInput() : display(XOpenDisplay(nullptr)) {}
+FakeInput::FakeInput() : display(VSTGUI::platform::openDisplayConnection()) {}
 
 FakeInput::~FakeInput()
 {
@@ -214,6 +243,17 @@ void FakeInput::click(unsigned int which)
 
 void FakeInput::controlKey(bool pressed)
 {
-    XTestFakeKeyEvent(display, XKeysymToKeycode(display, XK_Control_L), pressed ? True : False, CurrentTime);
+    key("Control_L", pressed);
+}
+
+void FakeInput::key(const char* name, bool pressed)
+{
+    XTestFakeKeyEvent(display, XKeysymToKeycode(display, XStringToKeysym(name)), pressed ? True : False, CurrentTime);
     XSync(display, False);
+}
+
+void FakeInput::tapKey(const char* name)
+{
+    key(name, true);
+    key(name, false);
 }
