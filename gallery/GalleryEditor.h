@@ -1,20 +1,20 @@
-// The gallery's editor: one page showing every bitmap control of the framework, each bound to
-// the parameter of its index, with a readout of the parameter under it. Host automation
-// reaches the controls at the next idle.
-//
-// More views go on the page in addPageViews, one frame->addView line each; kDropArea of
-// GalleryLayout.h is left free for one.
+// The gallery's editor: a tab view with one tab per page, showing the page the Page parameter
+// selects, each page's controls bound to their parameters with a readout under each. A click
+// on a tab is an edit of the Page parameter; host automation, of the page too, reaches the
+// editor at the next idle.
 #pragma once
 
 #include "AEffGUIEditor.h"
 #include "GalleryLayout.h"
+#include "ParameterBindings.h"
 #include "controls/CControlListener.h"
 
 namespace VSTGUI {
 class CBitmap;
 class CControl;
-class CParamDisplay;
 } // namespace VSTGUI
+
+class PageTabView;
 
 class GalleryEditor : public AEffGUIEditor, public VSTGUI::CControlListener {
 public:
@@ -31,17 +31,17 @@ public:
     void valueChanged(VSTGUI::CDrawContext* context, VSTGUI::CControl* control) override;
 
 private:
-    void addPageViews();
-    void addControl(gallery::Control index, VSTGUI::CControl* control);
-    // Moves parameters the host changed into their controls and readouts.
+    // Every page is built and bound at once; the tab view shows one.
+    void buildPages();
+    // The user chose a page on the tab view: the Page parameter follows as one edit.
+    void pageChosen(gallery::Page page);
     void showHostChanges();
     void destroyFrame();
 
     VSTGUI::CBitmap* background;
     bool closePending = false;
+    ParameterBindings bindings;
     // Owned by the frame; valid only while the editor is open.
-    VSTGUI::CControl* controls[gallery::kControlCount] = {};
-    VSTGUI::CParamDisplay* readouts[gallery::kControlCount] = {};
-    // The parameter each control shows, to see what the host changed since.
-    float shown[gallery::kControlCount] = {};
+    PageTabView* tabs = nullptr;
+    gallery::Page shownPage = gallery::kBitmapControlsPage;
 };

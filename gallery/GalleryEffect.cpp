@@ -15,7 +15,7 @@ constexpr std::size_t kDisplayBytes = 9;
 
 bool isParameter(int32 index)
 {
-    return index >= 0 && index < gallery::kControlCount;
+    return index >= 0 && index < gallery::kParameterCount;
 }
 } // namespace
 
@@ -24,7 +24,7 @@ AudioEffect* createEffectInstance(audioMasterCallback audioMaster)
     return new GalleryEffect(audioMaster);
 }
 
-GalleryEffect::GalleryEffect(audioMasterCallback hostCallback) : AudioEffectX(hostCallback, 1, gallery::kControlCount)
+GalleryEffect::GalleryEffect(audioMasterCallback hostCallback) : AudioEffectX(hostCallback, 1, gallery::kParameterCount)
 {
     for (std::atomic<float>& parameter : parameters)
         parameter.store(0.0f);
@@ -69,13 +69,18 @@ float GalleryEffect::getParameter(int32 index)
 void GalleryEffect::getParameterName(int32 index, char* text)
 {
     if (text != nullptr && isParameter(index))
-        std::snprintf(text, kNameBytes, "%s", gallery::kPlacements[index].name);
+        std::snprintf(text, kNameBytes, "%s", gallery::kParameterNames[index]);
 }
 
 void GalleryEffect::getParameterDisplay(int32 index, char* text)
 {
-    if (text != nullptr && isParameter(index))
-        std::snprintf(text, kDisplayBytes, "%.2f", static_cast<double>(parameters[index].load()));
+    if (text == nullptr || !isParameter(index))
+        return;
+    const float value = parameters[index].load();
+    if (index == gallery::kPage)
+        std::snprintf(text, kDisplayBytes, "%s", gallery::kPageNames[gallery::pageAt(value)]);
+    else
+        std::snprintf(text, kDisplayBytes, "%.2f", static_cast<double>(value));
 }
 
 bool GalleryEffect::getEffectName(char* name)

@@ -1,5 +1,5 @@
 // The gallery plug-in: a stereo pass-through whose automatable parameters are the values of
-// the controls its editor shows, one parameter per control.
+// the controls its editor shows, one parameter per control, and the page the editor shows.
 #pragma once
 
 #include "AudioEffectX.h"
@@ -23,5 +23,5 @@ public:
 
 private:
     // Written by the host's automation thread, read by the editor's idle.
-    std::atomic<float> parameters[gallery::kControlCount];
+    std::atomic<float> parameters[gallery::kParameterCount];
 };

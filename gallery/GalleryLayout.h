@@ -1,14 +1,12 @@
-// Where the gallery shows its controls: one entry per control (its parameter, its place and
-// its images), the size of the page, and the area left free for a drop-receiving view.
+// The gallery's parameters (one per control it shows, and the page shown), its pages, its
+// images and the size every page has.
 #pragma once
-
-#include "CRect.h"
 
 #include <cstdint>
 
 namespace gallery {
 
-enum Control : std::int32_t {
+enum Parameter : std::int32_t {
     kAnimKnob = 0,
     kMovieBitmap,
     kMovieButton,
@@ -20,8 +18,35 @@ enum Control : std::int32_t {
     kRockerSwitch,
     kHorizontalSlider,
     kVerticalSlider,
-    kControlCount
+    // Which page the editor shows; always the last parameter.
+    kPage,
+    kParameterCount
 };
+
+// Host-visible names: at most 8 characters, as hosts reserve.
+constexpr const char* kParameterNames[kParameterCount] = {
+    "AnimKnob", "MovieBmp", "MovieBtn", "AutoAnim", "OnOff",   "Kick",
+    "VSwitch",  "HSwitch",  "Rocker",   "HSlider",  "VSlider", "Page",
+};
+
+enum Page : std::int32_t { kBitmapControlsPage = 0, kScrollPage, kPageCount };
+
+// Shown as the Page parameter's value: at most 8 characters.
+constexpr const char* kPageNames[kPageCount] = {"Bitmaps", "Scroll"};
+
+// The page a Page parameter value selects: the nearest of the evenly spread page values.
+inline Page pageAt(float value)
+{
+    if (!(value > 0.0f) || kPageCount < 2)
+        return kBitmapControlsPage;
+    const auto page = static_cast<std::int32_t>(value * static_cast<float>(kPageCount - 1) + 0.5f);
+    return static_cast<Page>(page < kPageCount ? page : kPageCount - 1);
+}
+
+inline float pageValue(Page page)
+{
+    return kPageCount < 2 ? 0.0f : static_cast<float>(page) / static_cast<float>(kPageCount - 1);
+}
 
 // Resource identifiers of gallery/gallery.rc.
 enum Image : std::int32_t {
@@ -39,47 +64,21 @@ enum Image : std::int32_t {
     kHorizontalHandleImage,
     kVerticalTrackImage,
     kVerticalHandleImage,
+    kTabImage,
 };
 
 constexpr std::int32_t kPageWidth = 620;
 constexpr std::int32_t kPageHeight = 440;
-
-// The control's top-left corner on the page; the readout sits under it.
-struct Placement {
-    const char* name;
-    std::int32_t left;
-    std::int32_t top;
-    std::int32_t width;
-    std::int32_t height;
-};
-
-constexpr Placement kPlacements[kControlCount] = {
-    {"AnimKnob", 40, 50, 48, 48},        {"MovieBmp", 180, 50, 48, 48},     {"MovieBtn", 320, 62, 48, 24},
-    {"AutoAnim", 460, 50, 48, 48},       {"OnOff", 40, 190, 48, 24},        {"Kick", 180, 190, 48, 24},
-    {"VSwitch", 328, 160, 32, 64},       {"HSwitch", 448, 190, 72, 24},     {"Rocker", 52, 300, 24, 48},
-    {"HSlider", 140, 320, 128, 20},      {"VSlider", 310, 270, 20, 128},
-};
+// The pages' tab buttons run along the editor's top edge, above the page.
+constexpr std::int32_t kTabHeight = 24;
+// Where a page's top-left corner is in the editor's frame.
+constexpr std::int32_t kPageLeft = 0;
+constexpr std::int32_t kPageTop = kTabHeight;
+constexpr std::int32_t kEditorWidth = kPageLeft + kPageWidth;
+constexpr std::int32_t kEditorHeight = kPageTop + kPageHeight;
 
 constexpr std::int32_t kReadoutGap = 4;
 constexpr std::int32_t kReadoutWidth = 100;
 constexpr std::int32_t kReadoutHeight = 16;
-
-// Left free for a view that shows what is dropped on it.
-inline const VSTGUI::CRect kDropArea(400, 300, 600, 380);
-
-inline VSTGUI::CRect controlRect(Control control)
-{
-    const Placement& p = kPlacements[control];
-    return VSTGUI::CRect(p.left, p.top, p.left + p.width, p.top + p.height);
-}
-
-// Centred under the control.
-inline VSTGUI::CRect readoutRect(Control control)
-{
-    const Placement& p = kPlacements[control];
-    const std::int32_t left = p.left + p.width / 2 - kReadoutWidth / 2;
-    const std::int32_t top = p.top + p.height + kReadoutGap;
-    return VSTGUI::CRect(left, top, left + kReadoutWidth, top + kReadoutHeight);
-}
 
 } // namespace gallery

@@ -256,6 +256,44 @@ struct ERect {
     std::int16_t right;
 };
 
+// [SECTION] File selection
+enum VstFileSelectCommand : int32 {
+    kVstFileLoad = 0,
+    kVstFileSave,
+    kVstMultipleFilesLoad,
+    kVstDirectorySelect,
+};
+
+// Extensions are given without the dot.
+struct VstFileType {
+    char name[128];
+    char macType[8];
+    char dosType[8];
+    char unixType[8];
+    char mimeType1[128];
+    char mimeType2[128];
+};
+
+// The plug-in owns the record; what the host or the plug-in's selector allocates into it is
+// released by whoever allocated it.
+struct VstFileSelect {
+    int32 command;
+    int32 type;
+    int32 macCreator;
+    int32 nbFileTypes;
+    VstFileType* fileTypes;
+    char title[1024];
+    char* initialPath;
+    // A buffer of the caller, or allocated by the selector when null.
+    char* returnPath;
+    int32 sizeReturnPath;
+    char** returnMultiplePaths;
+    int32 nbReturnPath;
+    // 1 when the selector allocated returnPath.
+    intptr reserved;
+    char future[116];
+};
+
 // Records this effect only passes along; their contents are the host's business.
 struct VstEvents;
 struct VstTimeInfo;
@@ -265,7 +303,6 @@ struct VstOfflineTask;
 struct VstVariableIo;
 struct VstParameterProperties;
 struct VstPatchChunkInfo;
-struct VstFileSelect;
 struct MidiProgramName;
 struct MidiProgramCategory;
 struct MidiKeyName;

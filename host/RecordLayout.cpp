@@ -42,3 +42,26 @@ static_assert(sizeof(VstSpeakerProperties) == 112 && offsetof(VstSpeakerProperti
               "VstSpeakerProperties layout");
 static_assert(offsetof(VstSpeakerArrangement, speakers) == 8 && sizeof(VstSpeakerArrangement) == 8 + 8 * 112,
               "VstSpeakerArrangement layout");
+
+#define KV_FILE_SELECT_OFFSET(field, bytes32, bytes64) \
+    static_assert(offsetof(VstFileSelect, field) == (sizeof(void*) == 4 ? (bytes32) : (bytes64)), #field)
+static_assert(sizeof(VstFileSelect) == (sizeof(void*) == 4 ? 1184 : 1216), "VstFileSelect size");
+KV_FILE_SELECT_OFFSET(command, 0, 0);
+KV_FILE_SELECT_OFFSET(type, 4, 4);
+KV_FILE_SELECT_OFFSET(macCreator, 8, 8);
+KV_FILE_SELECT_OFFSET(nbFileTypes, 12, 12);
+KV_FILE_SELECT_OFFSET(fileTypes, 16, 16);
+KV_FILE_SELECT_OFFSET(title, 20, 24);
+KV_FILE_SELECT_OFFSET(initialPath, 1044, 1048);
+KV_FILE_SELECT_OFFSET(returnPath, 1048, 1056);
+KV_FILE_SELECT_OFFSET(sizeReturnPath, 1052, 1064);
+KV_FILE_SELECT_OFFSET(returnMultiplePaths, 1056, 1072);
+KV_FILE_SELECT_OFFSET(nbReturnPath, 1060, 1080);
+KV_FILE_SELECT_OFFSET(reserved, 1064, 1088);
+KV_FILE_SELECT_OFFSET(future, 1068, 1096);
+#undef KV_FILE_SELECT_OFFSET
+
+static_assert(sizeof(VstFileType) == 408 && offsetof(VstFileType, macType) == 128
+                  && offsetof(VstFileType, dosType) == 136 && offsetof(VstFileType, unixType) == 144
+                  && offsetof(VstFileType, mimeType1) == 152 && offsetof(VstFileType, mimeType2) == 280,
+              "VstFileType layout");

@@ -3,31 +3,15 @@
 // and the library unloaded and loaded again in the same process.
 #include "PanelHost.h"
 #include "PluginLibrary.h"
+#include "ProcessResources.h"
 
 #include <gtest/gtest.h>
-
-#include <psapi.h>
 
 namespace {
 constexpr int kCycles = 1000;
 constexpr SIZE_T kAllowedGrowthBytes = 512 * 1024;
 constexpr const char* kLibraryName = "kestrovanel.dll";
 constexpr VSTGUI::CColor kLabelFill = {120, 145, 236, 255};
-
-struct ResourceUse {
-    DWORD gdiObjects;
-    DWORD userObjects;
-    SIZE_T privateBytes;
-};
-
-ResourceUse resourceUse()
-{
-    PROCESS_MEMORY_COUNTERS_EX memory = {};
-    memory.cb = sizeof(memory);
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory));
-    return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS),
-            memory.PrivateUsage};
-}
 
 bool panelIsShown(const PanelHost& panel)
 {

@@ -1,5 +1,6 @@
 // The gallery plug-in through its effect record, loaded by path as a host loads it: identity,
 // bit-exact stereo pass-through, and parameters that keep to 0..1 whatever the host sends.
+#include "GalleryLayout.h"
 #include "TestHost.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,7 @@
 #include <vector>
 
 namespace {
-constexpr int32 kControls = 11;
+constexpr int32 kParameters = gallery::kParameterCount;
 
 class GalleryEffect : public ::testing::Test {
 protected:
@@ -23,18 +24,18 @@ protected:
 };
 } // namespace
 
-TEST_F(GalleryEffect, HasItsOwnIdentityAndOneParameterPerControl)
+TEST_F(GalleryEffect, HasItsOwnIdentityAndOneParameterPerControlAndThePage)
 {
     ASSERT_NE(effect, nullptr);
     EXPECT_EQ(effect->uniqueID, 0x4B76476C);
     EXPECT_EQ(effect->numInputs, 2);
     EXPECT_EQ(effect->numOutputs, 2);
-    EXPECT_EQ(effect->numParams, kControls);
+    EXPECT_EQ(effect->numParams, kParameters);
     EXPECT_EQ(host.text(effGetEffectName), "KV Gallery");
     EXPECT_EQ(host.text(effGetVendorString), "Halbergmoor Lab");
     EXPECT_EQ(host.text(effGetParamName, 0), "AnimKnob");
-    EXPECT_EQ(host.text(effGetParamName, kControls - 1), "VSlider");
-    EXPECT_EQ(host.text(effGetParamName, kControls), "");
+    EXPECT_EQ(host.text(effGetParamName, kParameters - 1), "Page");
+    EXPECT_EQ(host.text(effGetParamName, kParameters), "");
 }
 
 TEST_F(GalleryEffect, PassesBothChannelsThroughUnchanged)
@@ -64,8 +65,19 @@ TEST_F(GalleryEffect, ParametersStayWithinTheUnitRange)
     EXPECT_FLOAT_EQ(host.getParameter(3), 0.0f);
     host.setParameter(3, std::nanf(""));
     EXPECT_FLOAT_EQ(host.getParameter(3), 0.0f);
-    host.setParameter(kControls, 0.5f);
+    host.setParameter(kParameters, 0.5f);
     host.setParameter(-1, 0.5f);
-    EXPECT_FLOAT_EQ(host.getParameter(kControls), 0.0f);
+    EXPECT_FLOAT_EQ(host.getParameter(kParameters), 0.0f);
     EXPECT_FLOAT_EQ(host.getParameter(-1), 0.0f);
+}
+
+TEST_F(GalleryEffect, ThePageParameterShowsThePageItSelects)
+{
+    ASSERT_NE(effect, nullptr);
+    for (int32 page = 0; page < gallery::kPageCount; ++page) {
+        host.setParameter(gallery::kPage, gallery::pageValue(static_cast<gallery::Page>(page)));
+        EXPECT_EQ(host.text(effGetParamDisplay, gallery::kPage), gallery::kPageNames[page]);
+    }
+    host.setParameter(gallery::kPage, 1.0f);
+    EXPECT_EQ(host.text(effGetParamDisplay, gallery::kPage), gallery::kPageNames[gallery::kPageCount - 1]);
 }

@@ -86,6 +86,22 @@ def slider(name_track, name_handle, length, thickness, handle_length, horizontal
     save_rgba(surface, GALLERY / name_handle)
 
 
+TAB_PROBES = ((64, 66, 80), (214, 176, 64))
+
+
+def tab_strip(width, height):
+    """A tab button's pictures, unselected above selected, each with a probe strip at its left
+    end in TAB_PROBES[state] so tests can read a tab's state from one pixel."""
+    surface, cr = new_canvas(width, height * 2)
+    for state, face in enumerate(((52, 54, 64), (232, 226, 208))):
+        top = state * height
+        fill(cr, face, 0, top, width, height)
+        fill(cr, (20, 20, 24), 0, top, width, 1)
+        fill(cr, (20, 20, 24), width - 1, top, 1, height)
+        fill(cr, TAB_PROBES[state], 3, top + 4, 6, height - 8)
+    save_rgba(surface, GALLERY / "tab.png")
+
+
 def background():
     surface, cr = new_canvas(PANEL_WIDTH, PANEL_HEIGHT)
     gradient = cairo.LinearGradient(0, 0, 0, PANEL_HEIGHT)
@@ -115,6 +131,7 @@ def main():
     strip("rocker.png", 24, 48, 3, bar(3, 24, 48))
     slider("htrack.png", "hhandle.png", 128, 20, 16, True)
     slider("vtrack.png", "vhandle.png", 128, 20, 16, False)
+    tab_strip(96, 24)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 #include "EditorSession.h"
 
+#include "HostFileSelector.h"
 #include "KvhostError.h"
 
 #include <cstdio>
@@ -8,9 +9,17 @@ namespace {
 constexpr intptr kHostVstVersion = 2400;
 
 // Each line is flushed at once so a script watching a gesture sees it as it happens.
-intptr printingHostCallback(AEffect* /*effect*/, int32 opcode, int32 index, intptr /*value*/, void* /*ptr*/,
+intptr printingHostCallback(AEffect* /*effect*/, int32 opcode, int32 index, intptr /*value*/, void* ptr,
                             float opt)
 {
+    if (HostFileSelector* selector = offeredFileSelector()) {
+        if (opcode == audioMasterCanDo)
+            return selector->canDo(static_cast<const char*>(ptr));
+        if (opcode == audioMasterOpenFileSelector)
+            return selector->open(static_cast<VstFileSelect*>(ptr));
+        if (opcode == audioMasterCloseFileSelector)
+            return selector->close(static_cast<VstFileSelect*>(ptr));
+    }
     switch (opcode) {
     case audioMasterVersion:
         return kHostVstVersion;

@@ -17,8 +17,11 @@ const char* const kUsage =
     "                                     [--block N] [--rate HZ]\n"
     "       kvhost [--plugin PATH] demo [FOLDER]\n"
     "       kvhost [--plugin PATH] editor [--screenshot FILE.png] [--drag X Y DX DY]\n"
+    "                                     [--file-selector PATH...]\n"
     "       kvhost validate PLUGIN [--level N] [--seed N] [--skip-editor] [--only NAME...]\n"
     "                              [--timeout-ms N] [--json FILE]\n"
+    "With --file-selector, kvhost offers the plug-in a file selector that answers with the\n"
+    "given paths (none: cancelled) and prints each request.\n"
     "The plug-in defaults to the Kestrovanel library beside kvhost. WAV files may be 16- or\n"
     "24-bit PCM or 32-bit float, mono or stereo; parameter values run from 0 to 1.\n";
 
