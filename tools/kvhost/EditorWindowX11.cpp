@@ -185,11 +185,8 @@ void runUntilClosed(const EditorSession& session, HostWindow& window)
 
 void showEditor(const EditorSession& session, const EditorOptions& options)
 {
-    ERect* rect = nullptr;
-    session.dispatch(effEditGetRect, 0, 0, &rect);
-    if (rect == nullptr)
-        throw KvhostError("the plug-in reports no editor rectangle");
-    HostWindow window(rect->right - rect->left, rect->bottom - rect->top);
+    const EditorSize size = session.editorSize();
+    HostWindow window(size.width, size.height);
     if (session.dispatch(effEditOpen, 0, 0, window.parentHandle()) == 0)
         throw KvhostError("the plug-in did not open its editor");
     try {

@@ -20,6 +20,21 @@ PanelPixel toPixel(unsigned long value)
     return {static_cast<int>((value >> 16) & 0xFF), static_cast<int>((value >> 8) & 0xFF),
             static_cast<int>(value & 0xFF)};
 }
+
+// False when the server knows no such window.
+bool childWindows(Display* display, Window window, std::vector<Window>& children)
+{
+    Window root = 0;
+    Window parentOfWindow = 0;
+    Window* list = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, window, &root, &parentOfWindow, &list, &count) == 0)
+        return false;
+    children.assign(list, list + count);
+    if (list != nullptr)
+        XFree(list);
+    return true;
+}
 } // namespace
 
 Display* openTestDisplay()
@@ -136,29 +151,18 @@ void X11PanelHost::destroyParent()
 
 int X11PanelHost::childWindowCount() const
 {
-    Window root = 0;
-    Window parentOfParent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, parentWindow, &root, &parentOfParent, &children, &count) == 0)
+    std::vector<Window> children;
+    if (!childWindows(display, parentWindow, children))
         return -1;
-    if (children != nullptr)
-        XFree(children);
-    return static_cast<int>(count);
+    return static_cast<int>(children.size());
 }
 
 Window X11PanelHost::editorWindow() const
 {
-    Window root = 0;
-    Window parentOfParent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, parentWindow, &root, &parentOfParent, &children, &count) == 0)
+    std::vector<Window> children;
+    if (!childWindows(display, parentWindow, children) || children.size() != 1)
         return 0;
-    const Window editor = count == 1 ? children[0] : 0;
-    if (children != nullptr)
-        XFree(children);
-    return editor;
+    return children.front();
 }
 
 Window X11PanelHost::inputFocus() const
