@@ -76,14 +76,26 @@ void AEffGUIEditor::idle()
     frame->idle();
 }
 
+// A key the frame's window already handled itself is not handled again; the host hears the
+// answer the views gave then.
 bool AEffGUIEditor::onKeyDown(VstKeyCode& keyCode)
 {
-    return frame != nullptr && frame->onKeyDown(keyCode) == kKeyHandled;
+    if (frame == nullptr)
+        return false;
+    bool handled = false;
+    if (VSTGUI::platform::takeKeyDeliveredByWindow(frame->getPlatformWindow(), keyCode, true, handled))
+        return handled;
+    return frame->onKeyDown(keyCode) == kKeyHandled;
 }
 
 bool AEffGUIEditor::onKeyUp(VstKeyCode& keyCode)
 {
-    return frame != nullptr && frame->onKeyUp(keyCode) == kKeyHandled;
+    if (frame == nullptr)
+        return false;
+    bool handled = false;
+    if (VSTGUI::platform::takeKeyDeliveredByWindow(frame->getPlatformWindow(), keyCode, false, handled))
+        return handled;
+    return frame->onKeyUp(keyCode) == kKeyHandled;
 }
 
 // The frame's own window, not the host's parent, measures the pointer.

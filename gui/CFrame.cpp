@@ -8,7 +8,6 @@
 #include "platform/FrameWindow.h"
 #include "platform/Platform.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -17,9 +16,6 @@ namespace VSTGUI {
 namespace {
 // A window around the frame's that is larger by more than this is not a frame around it.
 constexpr std::int32_t kOuterWindowSlack = 60;
-// In the parent walk of setSize: a parent this much larger is not a frame around the plug-in.
-constexpr std::int32_t kParentWalkLimit = 80;
-constexpr const char* kMdiClientClassName = "MDIClient";
 
 AEffGUIEditor* asGuiEditor(void* editor)
 {
@@ -509,7 +505,7 @@ bool CFrame::setSize(std::int32_t width, std::int32_t height)
         platform::resizeWindow(getPlatformWindow(), width, height);
         return true;
     }
-    if (!resizeHostWindows(width, height))
+    if (!platform::resizeWithHostWindows(getPlatformWindow(), width, height))
         return true;
     CRect area(0, 0, width, height);
     CViewContainer::setViewSize(area);
@@ -526,42 +522,6 @@ bool CFrame::hostResizesWindow(std::int32_t width, std::int32_t height)
     auto* effectX = static_cast<AudioEffectX*>(effect);
     char sizeWindowCapability[] = "sizeWindow";
     return effectX->canHostDo(sizeWindowCapability) != 0 && effectX->sizeWindow(width, height);
-}
-
-// Grows the frame window and the windows around it by the same amount, keeping each one's
-// margin around the plug-in. False when it stopped at a window far larger than the plug-in.
-bool CFrame::resizeHostWindows(std::int32_t width, std::int32_t height)
-{
-    void* current = getPlatformWindow();
-    const std::int32_t border = 2 * platform::getDialogFrameThickness();
-    if (border == 0) {
-        platform::resizeWindow(current, width, height);
-        return true;
-    }
-    std::int32_t extraWidth = 0;
-    std::int32_t extraHeight = 0;
-    while (current != nullptr) {
-        void* parent = platform::getParentWindow(current);
-        if (parent == nullptr || platform::getWindowClassName(parent) == kMdiClientClassName)
-            break;
-        const CRect currentRect = platform::getWindowScreenRect(current);
-        const CRect parentRect = platform::getWindowScreenRect(parent);
-        platform::resizeWindow(current, width + extraWidth, height + extraHeight);
-        extraWidth += parentRect.width() - currentRect.width();
-        extraHeight += parentRect.height() - currentRect.height();
-        if (extraWidth > kParentWalkLimit || extraHeight > kParentWalkLimit)
-            return false;
-        extraWidth = std::max(extraWidth, 0);
-        extraHeight = std::max(extraHeight, 0);
-        current = parent;
-        if (extraWidth == border) {
-            platform::resizeWindow(current, width + extraWidth, height + extraHeight);
-            return true;
-        }
-    }
-    if (current != nullptr)
-        platform::resizeWindow(current, width + extraWidth, height + extraHeight);
-    return true;
 }
 
 // [SECTION] Cursor and drop target

@@ -106,7 +106,6 @@ private:
     void loadPlatformSupport();
     void dropBackBuffer();
     bool hostResizesWindow(std::int32_t width, std::int32_t height);
-    bool resizeHostWindows(std::int32_t width, std::int32_t height);
     bool isWithin(const CView* view, const CView* ancestor) const;
 
     void* editor;

@@ -7,6 +7,10 @@
 
 namespace VSTGUI {
 
+namespace {
+constexpr std::int32_t kKeyHandled = 1;
+}
+
 void FrameWindowMessages::windowNeedsPaint(void* systemContext, const CRect& updateRect)
 {
     void* window = frame.getPlatformWindow();
@@ -38,6 +42,16 @@ void FrameWindowMessages::wheelTurned(const CPoint& where, CMouseWheelAxis axis,
     auto* context = new CDrawContext(&frame, nullptr, frame.getPlatformWindow());
     frame.onWheel(context, where, axis, distance);
     context->forget();
+}
+
+bool FrameWindowMessages::keyPressed(VstKeyCode& keyCode)
+{
+    return frame.onKeyDown(keyCode) == kKeyHandled;
+}
+
+bool FrameWindowMessages::keyReleased(VstKeyCode& keyCode)
+{
+    return frame.onKeyUp(keyCode) == kKeyHandled;
 }
 
 // The drop target goes while the window still exists: OLE revokes only a living window.

@@ -219,7 +219,8 @@ struct VstKeyCode {
     unsigned char reserved[2];
 };
 
-// Values of VstKeyCode::virt the framework handles.
+// Values of VstKeyCode::virt: the framework handles some, the platforms make the rest from
+// their own key events with the numbers hosts send.
 enum VstVirtualKey : unsigned char {
     VKEY_BACK = 1,
     VKEY_TAB = 2,
@@ -232,13 +233,20 @@ enum VstVirtualKey : unsigned char {
     VKEY_UP = 12,
     VKEY_RIGHT = 13,
     VKEY_DOWN = 14,
+    VKEY_PAGEUP = 15,
+    VKEY_PAGEDOWN = 16,
     VKEY_ENTER = 19,
+    VKEY_INSERT = 21,
     VKEY_DELETE = 22,
+    VKEY_F1 = 40,
+    VKEY_F12 = 51,
 };
 
 // Bits of VstKeyCode::modifier.
 enum VstModifierKey : unsigned char {
     MODIFIER_SHIFT = 1,
+    MODIFIER_ALTERNATE = 2,
+    MODIFIER_CONTROL = 8,
 };
 
 struct ERect {

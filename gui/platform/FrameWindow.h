@@ -7,10 +7,10 @@
 #include "../CPoint.h"
 #include "../CRect.h"
 #include "../GuiEnums.h"
+#include "HostTypes.h"
 
 #include <cstdint>
 #include <memory>
-#include <string>
 
 namespace VSTGUI {
 class CFrame;
@@ -32,6 +32,9 @@ public:
     // Window coordinates; one notch is 1.0. On the vertical axis turning towards the user is
     // negative, on the horizontal one turning left is.
     virtual void wheelTurned(const CPoint& where, CMouseWheelAxis axis, float distance) = 0;
+    // A key the window received itself; true when a view handled it.
+    virtual bool keyPressed(VstKeyCode& keyCode) = 0;
+    virtual bool keyReleased(VstKeyCode& keyCode) = 0;
     // The window is gone, destroyed by its owner or from outside.
     virtual void windowDestroyed() = 0;
 };
@@ -46,22 +49,28 @@ public:
     virtual void* getHandle() const = 0;
 };
 
+// Where a window receives keys itself and the host forwards them too, one press must act once.
+// When the window already delivered this key (pressed or released) since the host's last
+// idle, it is taken from the window's record and handled tells what the views answered then.
+bool takeKeyDeliveredByWindow(void* window, const VstKeyCode& keyCode, bool pressed, bool& handled);
+
 // Null when parent is null or the window cannot be made.
 std::unique_ptr<FrameWindow> createFrameWindow(void* parent, std::int32_t width, std::int32_t height,
                                                FrameWindowEvents& events);
 
 // [SECTION] Window geometry, for any window
 void* getParentWindow(void* window);
-std::string getWindowClassName(void* window);
 bool hasCaption(void* window);
 CRect getWindowScreenRect(void* window);
 // From screen coordinates into the client coordinates of window (the screen itself when null).
 CPoint screenToWindow(void* window, const CPoint& screenPoint);
 // Keeps the window's position.
 void resizeWindow(void* window, std::int32_t width, std::int32_t height);
+// Resizes the frame's window and, where the platform lets a plug-in do that, the host's windows
+// that frame it, each keeping its margin around the plug-in. False when it stopped at a window
+// far larger than the plug-in, which is then not the plug-in's to resize.
+bool resizeWithHostWindows(void* frameWindow, std::int32_t width, std::int32_t height);
 void bringWindowToTop(void* window);
-// The thickness of a dialog frame's border, in pixels.
-std::int32_t getDialogFrameThickness();
 
 // [SECTION] Cursor
 void* getCurrentCursor();

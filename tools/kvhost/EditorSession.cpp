@@ -53,6 +53,15 @@ EditorSession::EditorSession(const std::string& pluginPath)
     }
 }
 
+EditorSize EditorSession::editorSize() const
+{
+    ERect* rect = nullptr;
+    dispatch(effEditGetRect, 0, 0, &rect);
+    if (rect == nullptr)
+        throw KvhostError("the plug-in reports no editor rectangle");
+    return {rect->right - rect->left, rect->bottom - rect->top};
+}
+
 EditorSession::~EditorSession()
 {
     dispatch(effClose);

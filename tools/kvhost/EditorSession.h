@@ -6,6 +6,11 @@
 
 #include <string>
 
+struct EditorSize {
+    int width;
+    int height;
+};
+
 class EditorSession {
 public:
     // Loads the library and creates the effect (effOpen included). Throws KvhostError.
@@ -18,6 +23,8 @@ public:
 
     AEffect& effect() const { return *record; }
     intptr dispatch(int32 opcode, int32 index = 0, intptr value = 0, void* ptr = nullptr, float opt = 0.0f) const;
+    // The editor rectangle's size from effEditGetRect. Throws KvhostError when there is none.
+    EditorSize editorSize() const;
 
 private:
     PluginModule module;

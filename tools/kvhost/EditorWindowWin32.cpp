@@ -161,13 +161,10 @@ void takeScreenshot(HWND window, const EditorSession& session, const EditorOptio
 
 void showEditor(const EditorSession& session, const EditorOptions& options)
 {
-    ERect* rect = nullptr;
-    session.dispatch(effEditGetRect, 0, 0, &rect);
-    if (rect == nullptr)
-        throw KvhostError("the plug-in reports no editor rectangle");
+    const EditorSize size = session.editorSize();
     WindowState state;
     state.session = &session;
-    HWND window = createEditorWindow(rect->right - rect->left, rect->bottom - rect->top, state);
+    HWND window = createEditorWindow(size.width, size.height, state);
     state.editorOpen = session.dispatch(effEditOpen, 0, 0, window) != 0;
     if (!state.editorOpen) {
         DestroyWindow(window);

@@ -139,4 +139,10 @@ std::unique_ptr<FrameWindow> createFrameWindow(void* parent, std::int32_t width,
     return std::make_unique<Win32FrameWindow>(events, window);
 }
 
+// The frame's window leaves keys to the host, which forwards them; none is delivered twice.
+bool takeKeyDeliveredByWindow(void* /*window*/, const VstKeyCode& /*keyCode*/, bool /*pressed*/, bool& /*handled*/)
+{
+    return false;
+}
+
 } // namespace VSTGUI::platform

@@ -10,10 +10,12 @@ target_sources(kv_gui PRIVATE
     ${_kv_x11}/CairoImage.cpp
     ${_kv_x11}/CairoSurface.cpp
     ${_kv_x11}/FontFaces.cpp
+    ${_kv_x11}/X11Connection.cpp
     ${_kv_x11}/X11ErrorScope.cpp
     ${_kv_x11}/X11FrameWindow.cpp
     ${_kv_x11}/X11Images.cpp
     ${_kv_x11}/X11Input.cpp
+    ${_kv_x11}/X11Keys.cpp
     ${_kv_x11}/X11PendingPaint.cpp
     ${_kv_x11}/X11Surfaces.cpp
     ${_kv_x11}/X11WindowGeometry.cpp

@@ -1,7 +1,9 @@
 // Index: [SECTION] Registry and clocks, Creation and destruction, Events, Size and cursor.
 #include "X11FrameWindow.h"
 
+#include "X11Connection.h"
 #include "X11ErrorScope.h"
+#include "X11Keys.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -17,7 +19,7 @@
 namespace VSTGUI::platform {
 
 namespace {
-constexpr long kEventMask = ExposureMask | ButtonPressMask | StructureNotifyMask;
+constexpr long kEventMask = ExposureMask | ButtonPressMask | KeyPressMask | KeyReleaseMask | StructureNotifyMask;
 // Buttons 4 to 7 are one wheel notch each: up, down, left, right.
 constexpr unsigned int kFirstWheelButton = 4;
 constexpr unsigned int kLastWheelButton = 7;
@@ -213,6 +215,13 @@ void X11FrameWindow::destroyWindow()
 
 void X11FrameWindow::dispatchEvents()
 {
+    if (!dispatching)
+        deliveredKeys.clear();
+    drainEvents();
+}
+
+void X11FrameWindow::drainEvents()
+{
     if (!alive)
         return;
     Display* display = windowHandle.display;
@@ -248,7 +257,7 @@ void X11FrameWindow::dispatchEvents()
 }
 
 // Presses are handled at once, so a tracking loop they start sees the later events itself.
-void X11FrameWindow::handle(const XEvent& event, CRect& exposed, bool& destroyed)
+void X11FrameWindow::handle(XEvent& event, CRect& exposed, bool& destroyed)
 {
     switch (event.type) {
     case Expose:
@@ -267,6 +276,8 @@ void X11FrameWindow::handle(const XEvent& event, CRect& exposed, bool& destroyed
             turnWheel(events, where, event.xbutton.button);
         } else if (event.xbutton.button <= Button3) {
             pressTime.store(tickCount());
+            // Keys go to the window clicked last, as the user expects of any window.
+            XSetInputFocus(windowHandle.display, windowHandle.window, RevertToParent, event.xbutton.time);
             pressState = {true, CPoint(event.xbutton.x_root, event.xbutton.y_root),
                           event.xbutton.state | (Button1Mask << (event.xbutton.button - Button1))};
             events.mouseButtonPressed(where);
@@ -274,9 +285,37 @@ void X11FrameWindow::handle(const XEvent& event, CRect& exposed, bool& destroyed
         }
         break;
     }
+    case KeyPress:
+    case KeyRelease:
+        deliverKey(event.xkey);
+        break;
     default:
         break;
     }
+}
+
+// Modifier keys alone are no key press for the views.
+void X11FrameWindow::deliverKey(XKeyEvent& event)
+{
+    VstKeyCode keyCode = keyCodeOf(event);
+    if (keyCode.virt == 0 && keyCode.character == 0)
+        return;
+    const bool pressed = event.type == KeyPress;
+    const bool handled = pressed ? events.keyPressed(keyCode) : events.keyReleased(keyCode);
+    deliveredKeys.push_back({keyCode, pressed, handled});
+}
+
+bool X11FrameWindow::takeDeliveredKey(const VstKeyCode& keyCode, bool pressed, bool& handled)
+{
+    drainEvents();
+    const auto found = std::find_if(deliveredKeys.begin(), deliveredKeys.end(), [&](const DeliveredKey& key) {
+        return key.pressed == pressed && isSameKey(key.keyCode, keyCode);
+    });
+    if (found == deliveredKeys.end())
+        return false;
+    handled = found->handled;
+    deliveredKeys.erase(found);
+    return true;
 }
 
 bool X11FrameWindow::takePrimaryButtonPress()
@@ -320,12 +359,18 @@ void X11FrameWindow::defineCursor(CCursorType type)
     XDefineCursor(windowHandle.display, windowHandle.window, found->second);
 }
 
+bool takeKeyDeliveredByWindow(void* window, const VstKeyCode& keyCode, bool pressed, bool& handled)
+{
+    X11FrameWindow* frameWindow = frameWindowOf(window);
+    return frameWindow != nullptr && frameWindow->takeDeliveredKey(keyCode, pressed, handled);
+}
+
 std::unique_ptr<FrameWindow> createFrameWindow(void* parent, std::int32_t width, std::int32_t height,
                                                FrameWindowEvents& events)
 {
     if (parent == nullptr || width <= 0 || height <= 0)
         return nullptr;
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = openDisplayConnection();
     if (display == nullptr)
         return nullptr;
     auto window = std::make_unique<X11FrameWindow>(events, display,

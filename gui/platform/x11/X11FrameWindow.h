@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <map>
+#include <vector>
 
 namespace VSTGUI::platform {
 
@@ -35,9 +36,14 @@ public:
     bool create(std::int32_t width, std::int32_t height);
     void* getHandle() const override;
 
+    // The host's idle: forgets the keys delivered since the last one, then drains.
+    void dispatchEvents();
     // Handles every waiting event without blocking and paints the merged exposures once.
     // Nested calls (from a tracking loop inside an event) take only exposures and destruction.
-    void dispatchEvents();
+    void drainEvents();
+    // A key the window handled since the last idle, taken from the record; false when none
+    // matches. Drains first, so a key the host forwards before that idle is found too.
+    bool takeDeliveredKey(const VstKeyCode& keyCode, bool pressed, bool& handled);
     void resize(std::int32_t width, std::int32_t height);
     void defineCursor(CCursorType type);
     // Removes a waiting press of the first button; true when there was one.
@@ -46,7 +52,14 @@ public:
     const X11WindowHandle& handle() const { return windowHandle; }
 
 private:
-    void handle(const XEvent& event, CRect& exposed, bool& destroyed);
+    struct DeliveredKey {
+        VstKeyCode keyCode;
+        bool pressed;
+        bool handled;
+    };
+
+    void handle(XEvent& event, CRect& exposed, bool& destroyed);
+    void deliverKey(XKeyEvent& event);
     void destroyWindow();
 
     FrameWindowEvents& events;
@@ -55,6 +68,7 @@ private:
     bool alive = false;
     bool dispatching = false;
     std::map<CCursorType, Cursor> cursors;
+    std::vector<DeliveredKey> deliveredKeys;
 };
 
 // The frame window whose events this thread handles now, else the one made last; null when

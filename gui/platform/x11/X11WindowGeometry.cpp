@@ -1,6 +1,6 @@
 // Window geometry, cursor and drag-and-drop setup on X11. The host's windows are not the
 // plug-in's to walk or resize: the frame resizes its own window and asks the host for the rest,
-// so the walk finds no parent and no dialog border here.
+// so no walk finds a parent here.
 #include "../FrameWindow.h"
 #include "../Platform.h"
 #include "X11FrameWindow.h"
@@ -12,11 +12,6 @@ namespace VSTGUI::platform {
 void* getParentWindow(void* /*window*/)
 {
     return nullptr;
-}
-
-std::string getWindowClassName(void* /*window*/)
-{
-    return std::string();
 }
 
 bool hasCaption(void* /*window*/)
@@ -45,12 +40,14 @@ void resizeWindow(void* window, std::int32_t width, std::int32_t height)
         frameWindow->resize(width, height);
 }
 
-void bringWindowToTop(void* /*window*/) {}
-
-std::int32_t getDialogFrameThickness()
+// The host sizes its own windows, when asked through the effect.
+bool resizeWithHostWindows(void* frameWindow, std::int32_t width, std::int32_t height)
 {
-    return 0;
+    resizeWindow(frameWindow, width, height);
+    return true;
 }
+
+void bringWindowToTop(void* /*window*/) {}
 
 // Null is the default cursor; other shapes travel as their type, made on the window's own
 // connection when set.

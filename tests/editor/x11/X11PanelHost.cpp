@@ -3,8 +3,9 @@
 
 #include "X11PanelHost.h"
 
+#include "platform/x11/X11Connection.h"
+
 #include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
 
 #include <chrono>
 #include <thread>
@@ -19,11 +20,26 @@ PanelPixel toPixel(unsigned long value)
     return {static_cast<int>((value >> 16) & 0xFF), static_cast<int>((value >> 8) & 0xFF),
             static_cast<int>(value & 0xFF)};
 }
+
+// False when the server knows no such window.
+bool childWindows(Display* display, Window window, std::vector<Window>& children)
+{
+    Window root = 0;
+    Window parentOfWindow = 0;
+    Window* list = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, window, &root, &parentOfWindow, &list, &count) == 0)
+        return false;
+    children.assign(list, list + count);
+    if (list != nullptr)
+        XFree(list);
+    return true;
+}
 } // namespace
 
 Display* openTestDisplay()
 {
-    return XOpenDisplay(nullptr);
+    return VSTGUI::platform::openDisplayConnection();
 }
 
 void closeTestDisplay(Display* display)
@@ -135,15 +151,32 @@ void X11PanelHost::destroyParent()
 
 int X11PanelHost::childWindowCount() const
 {
-    Window root = 0;
-    Window parentOfParent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, parentWindow, &root, &parentOfParent, &children, &count) == 0)
+    std::vector<Window> children;
+    if (!childWindows(display, parentWindow, children))
         return -1;
-    if (children != nullptr)
-        XFree(children);
-    return static_cast<int>(count);
+    return static_cast<int>(children.size());
+}
+
+Window X11PanelHost::editorWindow() const
+{
+    std::vector<Window> children;
+    if (!childWindows(display, parentWindow, children) || children.size() != 1)
+        return 0;
+    return children.front();
+}
+
+Window X11PanelHost::inputFocus() const
+{
+    Window focus = 0;
+    int revertTo = 0;
+    XGetInputFocus(display, &focus, &revertTo);
+    return focus;
+}
+
+void X11PanelHost::focusParent()
+{
+    XSetInputFocus(display, parentWindow, RevertToParent, CurrentTime);
+    XSync(display, False);
 }
 
 PanelPixel X11PanelHost::pixel(int x, int y) const
@@ -186,7 +219,7 @@ void X11PanelHost::awaitIdleRequests(int count) const
         std::this_thread::yield();
 }
 
-FakeInput::FakeInput() : display(XOpenDisplay(nullptr)) {}
+FakeInput::FakeInput() : display(VSTGUI::platform::openDisplayConnection()) {}
 
 FakeInput::~FakeInput()
 {
@@ -214,6 +247,17 @@ void FakeInput::click(unsigned int which)
 
 void FakeInput::controlKey(bool pressed)
 {
-    XTestFakeKeyEvent(display, XKeysymToKeycode(display, XK_Control_L), pressed ? True : False, CurrentTime);
+    key("Control_L", pressed);
+}
+
+void FakeInput::key(const char* name, bool pressed)
+{
+    XTestFakeKeyEvent(display, XKeysymToKeycode(display, XStringToKeysym(name)), pressed ? True : False, CurrentTime);
     XSync(display, False);
+}
+
+void FakeInput::tapKey(const char* name)
+{
+    key(name, true);
+    key(name, false);
 }

@@ -75,6 +75,11 @@ public:
     void destroyParent();
 
     int childWindowCount() const;
+    // The frame's window, the parent's only child; 0 when there is none.
+    Window editorWindow() const;
+    // The window with the keyboard focus, and a host taking it back for its parent.
+    Window inputFocus() const;
+    void focusParent();
     PanelPixel pixel(int x, int y) const;
     std::vector<PanelPixel> pixels(int left, int top, int right, int bottom) const;
 
@@ -114,6 +119,9 @@ public:
     void button(unsigned int button, bool pressed);
     void click(unsigned int button);
     void controlKey(bool pressed);
+    // A key by its keysym name ("Up", "Shift_L", "a").
+    void key(const char* name, bool pressed);
+    void tapKey(const char* name);
 
 private:
     Display* display;

@@ -1,16 +1,12 @@
 // The built plug-in's panel in a real X window: its pixels against the panel's artwork and
 // layout, and real pointer input from the X test extension turning the knobs.
-#include "X11DisplayFixture.h"
-
-#include <png.h>
-
-#include <thread>
+#include "PngPixels.h"
+#include "X11PanelFixture.h"
 
 namespace {
 constexpr unsigned int kWheelUp = 4;
 constexpr unsigned int kWheelLeft = 6;
 constexpr unsigned int kWheelRight = 7;
-constexpr unsigned int kPrimary = 1;
 constexpr unsigned char kVirtualKeyUp = 12;
 constexpr unsigned char kVirtualKeyDown = 14;
 constexpr float kModifierShift = 1.0f;
@@ -18,26 +14,17 @@ constexpr PanelPixel kLabelFill = {120, 145, 236};
 constexpr PanelPixel kBlack = {0, 0, 0};
 
 // The framework premultiplies with alpha over 256, which takes one off bright opaque channels.
-int premultiplied(png_byte channel)
+int premultiplied(int channel)
 {
     return channel * 255 / 256;
 }
 
-// The panel's background artwork, decoded independently of the plug-in.
+// The panel's background artwork, as the plug-in shows it.
 std::vector<PanelPixel> backgroundArtwork()
 {
-    png_image image = {};
-    image.version = PNG_IMAGE_VERSION;
-    std::vector<PanelPixel> pixels;
-    if (png_image_begin_read_from_file(&image, KV_BACKGROUND_PNG) == 0)
-        return pixels;
-    image.format = PNG_FORMAT_RGB;
-    std::vector<png_byte> bytes(PNG_IMAGE_SIZE(image));
-    if (png_image_finish_read(&image, nullptr, bytes.data(), 0, nullptr) != 0) {
-        for (std::size_t i = 0; i + 2 < bytes.size(); i += 3)
-            pixels.push_back({premultiplied(bytes[i]), premultiplied(bytes[i + 1]), premultiplied(bytes[i + 2])});
-    }
-    png_image_free(&image);
+    std::vector<PanelPixel> pixels = readPngPixels(KV_BACKGROUND_PNG).pixels;
+    for (PanelPixel& pixel : pixels)
+        pixel = {premultiplied(pixel.red), premultiplied(pixel.green), premultiplied(pixel.blue)};
     return pixels;
 }
 
@@ -47,61 +34,6 @@ bool isHandleCentre(const PanelPixel& pixel)
     return pixel.red + pixel.green + pixel.blue > 500;
 }
 
-class X11Panel : public X11DisplayTest {
-protected:
-    void SetUp() override
-    {
-        X11DisplayTest::SetUp();
-        if (IsSkipped())
-            return;
-        panel = std::make_unique<X11PanelHost>(display);
-        ASSERT_NE(panel->effect(), nullptr);
-        ASSERT_TRUE(panel->openEditor());
-        panel->clearRequests();
-    }
-
-    void TearDown() override { panel.reset(); }
-
-    std::vector<int32> oneEditOf(int32 tag) const { return {audioMasterBeginEdit, tag, audioMasterEndEdit, tag}; }
-
-    std::vector<PanelPixel> label(int tag) const
-    {
-        const int left = PanelLayout::kKnobLeft[tag];
-        return panel->pixels(left, PanelLayout::kLabelTop, left + PanelLayout::kLabelWidth, PanelLayout::kLabelBottom);
-    }
-
-    // The press is queued before the idle that handles it; the knob's tracking loop then runs
-    // inside that idle while another thread moves the pointer and lets go once the loop has
-    // polled the new position (it calls the host's idle on each pass).
-    void drag(int fromX, int fromY, int toX, int toY)
-    {
-        FakeInput input;
-        input.moveTo(fromX, fromY);
-        input.button(kPrimary, true);
-        std::thread mover([&] {
-            FakeInput moving;
-            while (panel->beginEdits() == 0)
-                std::this_thread::yield();
-            moving.moveTo(toX, toY);
-            panel->awaitIdleRequests(2);
-            moving.button(kPrimary, false);
-        });
-        panel->idle();
-        mover.join();
-    }
-
-    void controlClick(int tag)
-    {
-        FakeInput input;
-        input.controlKey(true);
-        input.moveTo(PanelLayout::knobCentreX(tag), PanelLayout::knobCentreY());
-        input.click(kPrimary);
-        panel->idle();
-        input.controlKey(false);
-    }
-
-    std::unique_ptr<X11PanelHost> panel;
-};
 } // namespace
 
 TEST_F(X11Panel, ReportsItsEditorAndOpensOneChildWindowOfThePanelSize)

@@ -1,20 +1,18 @@
 #include "EditorHost.h"
 
+#include "platform/x11/X11Connection.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
-#include <thread>
 
 namespace {
 constexpr unsigned kWindowSize = 800;
 constexpr long kEmbedMappedFlag = 1;
-constexpr int kOpenAttempts = 20;
-constexpr auto kOpenRetryPause = std::chrono::milliseconds(10);
 
 // The flags word of the window's embedding property, when it has one.
 std::optional<long> embeddingFlags(Display* display, Window window)
@@ -119,23 +117,11 @@ private:
     Window window;
 };
 
-// A server that has just closed many connections can refuse a new one for a moment (EAGAIN
-// on its socket); a moment later it accepts.
-Display* openDisplay()
-{
-    for (int attempt = 0;; ++attempt) {
-        if (Display* display = XOpenDisplay(nullptr))
-            return display;
-        if (std::getenv("DISPLAY") == nullptr || attempt == kOpenAttempts)
-            return nullptr;
-        std::this_thread::sleep_for(kOpenRetryPause);
-    }
-}
 } // namespace
 
 std::unique_ptr<EditorHost> makeEditorHost(std::string& whyNot)
 {
-    Display* display = openDisplay();
+    Display* display = VSTGUI::platform::openDisplayConnection();
     if (display == nullptr) {
         whyNot = "no X display (DISPLAY is not set or the server cannot be reached)";
         return nullptr;
