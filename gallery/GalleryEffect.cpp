@@ -1,8 +1,6 @@
 #include "GalleryEffect.h"
 
-#if defined(_WIN32)
 #include "GalleryEditor.h"
-#endif
 
 #include <cmath>
 #include <cstdio>
@@ -43,10 +41,8 @@ GalleryEffect::GalleryEffect(audioMasterCallback hostCallback) : AudioEffectX(ho
 {
     for (std::atomic<float>& parameter : parameters)
         parameter.store(0.0f);
-#if defined(_WIN32)
-    // The base deletes its editor. Other platforms have no window backend for it yet.
+    // The base deletes its editor.
     setEditor(new GalleryEditor(this));
-#endif
     cEffect.numInputs = 2;
     cEffect.numOutputs = 2;
     cEffect.uniqueID = kGalleryId;

@@ -47,7 +47,7 @@ void closeTestDisplay(Display* display)
     XCloseDisplay(display);
 }
 
-X11PanelHost::X11PanelHost(Display* display_, std::shared_ptr<PluginLibrary> library_)
+X11PanelHost::X11PanelHost(Display* display_, std::shared_ptr<PluginLibrary> library_, EditorSize editorSize)
     : display(display_), library(std::move(library_))
 {
     if (library == nullptr)
@@ -67,8 +67,9 @@ X11PanelHost::X11PanelHost(Display* display_, std::shared_ptr<PluginLibrary> lib
     XSetWindowAttributes attributes = {};
     attributes.background_pixel = kParentBackground;
     attributes.event_mask = StructureNotifyMask;
-    parentWindow = XCreateWindow(display, DefaultRootWindow(display), 0, 0, PanelLayout::kWidth,
-                                 PanelLayout::kHeight, 0, CopyFromParent, InputOutput, CopyFromParent,
+    parentWindow = XCreateWindow(display, DefaultRootWindow(display), 0, 0,
+                                 static_cast<unsigned int>(editorSize.width),
+                                 static_cast<unsigned int>(editorSize.height), 0, CopyFromParent, InputOutput, CopyFromParent,
                                  CWBackPixel | CWEventMask, &attributes);
     XMapWindow(display, parentWindow);
     XEvent event;

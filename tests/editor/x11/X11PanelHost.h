@@ -50,11 +50,17 @@ using Window = unsigned long;
 Display* openTestDisplay();
 void closeTestDisplay(Display* display);
 
+struct EditorSize {
+    int width;
+    int height;
+};
+
 class X11PanelHost {
 public:
     // Loads the library (KV_PLUGIN or beside the test) and makes an effect; library may be
-    // shared by several hosts.
-    explicit X11PanelHost(Display* display, std::shared_ptr<PluginLibrary> library = nullptr);
+    // shared by several hosts. The parent window has the editor's size, the panel's unless told.
+    explicit X11PanelHost(Display* display, std::shared_ptr<PluginLibrary> library = nullptr,
+                          EditorSize editorSize = {PanelLayout::kWidth, PanelLayout::kHeight});
     ~X11PanelHost();
 
     X11PanelHost(const X11PanelHost&) = delete;
