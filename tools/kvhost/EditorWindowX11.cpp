@@ -149,14 +149,14 @@ void idle(const EditorSession& session, HostWindow& window, int passes)
 
 // The editor keeps being idled while another thread makes the gesture, so the press reaches it
 // and its tracking loop runs here.
-void dragWhileIdling(const EditorSession& session, HostWindow& window, const EditorOptions& options)
+void dragWhileIdling(const EditorSession& session, HostWindow& window, const EditorOptions::Drag& drag)
 {
     int startX = 0;
     int startY = 0;
-    window.toScreen(options.dragX, options.dragY, startX, startY);
+    window.toScreen(drag.x, drag.y, startX, startY);
     std::atomic<bool> finished{false};
     std::thread gesture([&] {
-        performDrag(startX, startY, options.dragDx, options.dragDy);
+        performDrag(startX, startY, drag.dx, drag.dy);
         finished = true;
     });
     while (!finished)
@@ -167,8 +167,8 @@ void dragWhileIdling(const EditorSession& session, HostWindow& window, const Edi
 void takeScreenshot(const EditorSession& session, HostWindow& window, const EditorOptions& options)
 {
     idle(session, window, kIdlePassesAfterInput);
-    if (options.drag) {
-        dragWhileIdling(session, window, options);
+    for (const EditorOptions::Drag& drag : options.drags) {
+        dragWhileIdling(session, window, drag);
         idle(session, window, kIdlePassesAfterInput);
     }
     writePng(options.screenshotPath, window.capture());
