@@ -27,13 +27,7 @@ TEST(EditorLifetime, AThousandOpenAndCloseCyclesLeakNoMemoryWindowOrGdiObject)
         panel.closeEditor();
     }
     const ResourceUse before = resourceUse();
-    for (int cycle = 0; cycle < kCycles; ++cycle) {
-        ASSERT_NE(panel.host().dispatch(effEditOpen, 0, 0, panel.window().handle()), 0);
-        UpdateWindow(panel.window().handle());
-        panel.host().dispatch(effEditIdle);
-        panel.host().dispatch(effEditClose);
-        pumpMessages();
-    }
+    ASSERT_TRUE(panel.cycleEditor(kCycles));
     const ResourceUse after = resourceUse();
     EXPECT_EQ(after.gdiObjects, before.gdiObjects);
     EXPECT_EQ(after.userObjects, before.userObjects);

@@ -41,6 +41,21 @@ bool PanelHost::openEditor()
     return true;
 }
 
+bool PanelHost::cycleEditor(int cycles, const std::function<void()>& whileOpen)
+{
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        if (testHost.dispatch(effEditOpen, 0, 0, hostWindow.handle()) == 0)
+            return false;
+        UpdateWindow(hostWindow.handle());
+        if (whileOpen)
+            whileOpen();
+        testHost.dispatch(effEditIdle);
+        testHost.dispatch(effEditClose);
+        pumpMessages();
+    }
+    return true;
+}
+
 // The host window is active and has the pointer before a gesture starts.
 void PanelHost::settlePointer()
 {

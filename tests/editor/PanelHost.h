@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 // The panel's layout, in editor pixels.
@@ -53,6 +54,10 @@ public:
     // effEditOpen in the host window, then messages and idle until the first paint is done.
     bool openEditor();
     void closeEditor();
+    // Opens and closes the editor as quickly as a host showing it briefly does: open, paint,
+    // one idle, close; whileOpen, when given, runs before each close. False at the first
+    // opening that fails.
+    bool cycleEditor(int cycles, const std::function<void()>& whileOpen = nullptr);
     // Handles waiting messages and sends effEditIdle, a few times.
     void idle(int passes = 3);
 
