@@ -1,8 +1,8 @@
 #include "PageTabView.h"
 
-PageTabView::PageTabView(const VSTGUI::CRect& size, VSTGUI::CFrame* frame, const VSTGUI::CRect& tabSize,
+PageTabView::PageTabView(const VSTGUI::CRect& size, VSTGUI::CFrame* frame, const VSTGUI::CRect& tabSize_,
                          PageChosen chosen)
-    : CTabView(size, frame, tabSize, nullptr, VSTGUI::kTabPositionTop), pageChosen(std::move(chosen))
+    : CTabView(size, frame, tabSize_, nullptr, VSTGUI::kTabPositionTop), pageChosen(std::move(chosen))
 {
 }
 

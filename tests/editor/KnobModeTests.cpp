@@ -18,15 +18,7 @@ protected:
 
     void setKnobMode(intptr mode) { EXPECT_EQ(panel.host().dispatch(effSetEditKnobMode, 0, mode), 1); }
 
-    void drag(POINT fromEditor, int dx, int dy, WORD modifier = 0)
-    {
-        MouseDrag gesture;
-        gesture.start = panel.toScreen(fromEditor);
-        gesture.dx = dx;
-        gesture.dy = dy;
-        gesture.modifierKey = modifier;
-        panel.perform([gesture] { performDrag(gesture); });
-    }
+    void drag(POINT fromEditor, int dx, int dy, WORD modifier = 0) { panel.drag(fromEditor, dx, dy, modifier); }
 
     // A drag between two angles of a knob's handle circle, going round through the top.
     void dragBetweenAngles(int tag, double fromDegrees, double toDegrees)

@@ -134,6 +134,16 @@ void PanelHost::click(POINT editorPoint)
     idle();
 }
 
+void PanelHost::drag(POINT editorPoint, int dx, int dy, WORD modifier)
+{
+    MouseDrag gesture;
+    gesture.start = toScreen(editorPoint);
+    gesture.dx = dx;
+    gesture.dy = dy;
+    gesture.modifierKey = modifier;
+    perform([gesture] { performDrag(gesture); });
+}
+
 void PanelHost::playLevel(float level)
 {
     std::vector<float> left(kBlockFrames, level);

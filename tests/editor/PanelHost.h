@@ -78,6 +78,9 @@ public:
     }
     // A real left click at a point of the editor, then a few idles.
     void click(POINT editorPoint);
+    // A real drag of the left button from a point of the editor, modifier held throughout (0
+    // for none); no idle follows, so a test sees what the gesture alone did.
+    void drag(POINT editorPoint, int dx, int dy, WORD modifier = 0);
     // One block of both channels at a constant level (the right one inverted) through
     // processReplacing.
     void playLevel(float level);

@@ -127,21 +127,18 @@ TEST_F(GalleryDrop, TextReachesThePageAfterEnterAndMove)
 
 TEST_F(GalleryDrop, FileListAndShortcutArriveAsPathsWithTheShortcutResolved)
 {
-    const std::string first = makeFile("first dropped.wav");
-    const std::string second = makeFile("second dropped.wav");
-    const std::string target = makeFile("shortcut target.wav");
-    const std::string shortcut = testFolder() + "\\to target.lnk";
-    ASSERT_TRUE(makeShortcut(shortcut, target));
+    const DroppedFiles files = makeDroppedFiles();
+    ASSERT_TRUE(files.made);
 
-    data.offerFiles({first, second});
+    data.offerFiles({files.first, files.second});
     drag(data, {onReadout(40, 40), onReadout(60, 60)});
-    EXPECT_TRUE(readoutShows({1, 1, 1, {{VSTGUI::kDragItemFile, first}, {VSTGUI::kDragItemFile, second}}}));
+    EXPECT_TRUE(readoutShows({1, 1, 1, {{VSTGUI::kDragItemFile, files.first}, {VSTGUI::kDragItemFile, files.second}}}));
 
-    data.offerFiles({shortcut});
+    data.offerFiles({files.shortcut});
     drag(data, {onReadout(40, 40), onReadout(60, 60)});
     // The system may name the target by its short path.
-    EXPECT_TRUE(readoutShows({2, 2, 2, {{VSTGUI::kDragItemFile, longPathOf(target)}}})
-                || readoutShows({2, 2, 2, {{VSTGUI::kDragItemFile, shortPathOf(target)}}}));
+    EXPECT_TRUE(readoutShows({2, 2, 2, {{VSTGUI::kDragItemFile, longPathOf(files.target)}}})
+                || readoutShows({2, 2, 2, {{VSTGUI::kDragItemFile, shortPathOf(files.target)}}}));
 }
 
 TEST_F(GalleryDrop, LeavingThePageDeliversLeaveAndNoDrop)

@@ -53,12 +53,7 @@ protected:
     }
     void drag(Parameter control, int x, int y, int dx, int dy, WORD modifier = 0)
     {
-        MouseDrag gesture;
-        gesture.start = screen.screenPoint(control, x, y);
-        gesture.dx = dx;
-        gesture.dy = dy;
-        gesture.modifierKey = modifier;
-        screen.perform([gesture] { performDrag(gesture); });
+        screen.drag(pointOf(control, x, y), dx, dy, modifier);
     }
     void wheel(Parameter control, int notches, WORD modifier = 0)
     {

@@ -94,19 +94,10 @@ protected:
         EXPECT_EQ(scrollShown, page == kScrollPage);
         EXPECT_EQ(bitmapsShown, page == kBitmapControlsPage);
     }
-    void click(POINT editorPoint)
-    {
-        const POINT screen = gallery.toScreen(editorPoint);
-        gallery.perform([screen] { performClick(screen); });
-        gallery.idle();
-    }
+    void click(POINT editorPoint) { gallery.click(editorPoint); }
     void drag(POINT editorPoint, int dx, int dy)
     {
-        MouseDrag gesture;
-        gesture.start = gallery.toScreen(editorPoint);
-        gesture.dx = dx;
-        gesture.dy = dy;
-        gallery.perform([gesture] { performDrag(gesture); });
+        gallery.drag(editorPoint, dx, dy);
         gallery.idle();
     }
     // The Page parameter set by the host, shown at the next idle.

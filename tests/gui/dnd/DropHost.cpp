@@ -79,6 +79,14 @@ std::string makeFile(const std::string& name, const std::string& contents)
     return path;
 }
 
+DroppedFiles makeDroppedFiles()
+{
+    DroppedFiles files{makeFile("first dropped.wav"), makeFile("second dropped.wav"), makeFile("shortcut target.wav"),
+                       testFolder() + "\\to target.lnk", false};
+    files.made = makeShortcut(files.shortcut, files.target);
+    return files;
+}
+
 bool makeShortcut(const std::string& shortcutPath, const std::string& targetPath)
 {
     IShellLinkA* link = nullptr;

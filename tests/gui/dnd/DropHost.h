@@ -45,5 +45,15 @@ void removeTestFolder();
 std::string makeFile(const std::string& name, const std::string& contents = "x");
 // A shortcut written through the shell's link object; false when the shell could not write it.
 bool makeShortcut(const std::string& shortcutPath, const std::string& targetPath);
+// Two files to drop as a list, and a shortcut to a third: made is false when the shell could
+// not write the shortcut.
+struct DroppedFiles {
+    std::string first;
+    std::string second;
+    std::string target;
+    std::string shortcut;
+    bool made;
+};
+DroppedFiles makeDroppedFiles();
 // The same file named alike: shortcut targets come as short paths where the system has them.
 std::string longPathOf(const std::string& path);

@@ -57,21 +57,18 @@ TEST_F(RealDrag, TextIsDroppedOnTheViewAfterEnterAndMove)
 
 TEST_F(RealDrag, FileListAndShortcutArriveAsPathsWithTheShortcutResolved)
 {
-    const std::string first = makeFile("first dropped.wav");
-    const std::string second = makeFile("second dropped.wav");
-    const std::string target = makeFile("shortcut target.wav");
-    const std::string shortcut = testFolder() + "\\to target.lnk";
-    ASSERT_TRUE(makeShortcut(shortcut, target));
+    const DroppedFiles files = makeDroppedFiles();
+    ASSERT_TRUE(files.made);
 
-    data.offerFiles({first, second});
+    data.offerFiles({files.first, files.second});
     drag(data, {onReadout(40, 40), onReadout(60, 60)});
-    EXPECT_EQ(host.readout->items, Items({{kDragItemFile, first}, {kDragItemFile, second}}));
+    EXPECT_EQ(host.readout->items, Items({{kDragItemFile, files.first}, {kDragItemFile, files.second}}));
 
-    data.offerFiles({shortcut});
+    data.offerFiles({files.shortcut});
     drag(data, {onReadout(40, 40), onReadout(60, 60)});
     ASSERT_EQ(host.readout->items.size(), 1u);
     EXPECT_EQ(host.readout->items[0].type, kDragItemFile);
-    EXPECT_EQ(longPathOf(host.readout->items[0].bytes), longPathOf(target));
+    EXPECT_EQ(longPathOf(host.readout->items[0].bytes), longPathOf(files.target));
     EXPECT_EQ(host.readout->drops, 2);
 }
 
