@@ -47,6 +47,55 @@ void closeTestDisplay(Display* display)
     XCloseDisplay(display);
 }
 
+std::vector<Window> childWindowsOf(Display* display, Window window)
+{
+    std::vector<Window> children;
+    childWindows(display, window, children);
+    return children;
+}
+
+std::vector<Window> shownPopupWindows(Display* display)
+{
+    std::vector<Window> shown;
+    for (const Window window : childWindowsOf(display, DefaultRootWindow(display))) {
+        XWindowAttributes attributes = {};
+        if (XGetWindowAttributes(display, window, &attributes) != 0 && attributes.override_redirect
+            && attributes.map_state == IsViewable)
+            shown.push_back(window);
+    }
+    return shown;
+}
+
+std::string windowName(Display* display, Window window)
+{
+    char* name = nullptr;
+    if (XFetchName(display, window, &name) == 0 || name == nullptr)
+        return std::string();
+    std::string text(name);
+    XFree(name);
+    return text;
+}
+
+WindowPlace windowPlace(Display* display, Window window)
+{
+    XWindowAttributes attributes = {};
+    XGetWindowAttributes(display, window, &attributes);
+    return {attributes.x, attributes.y, attributes.width, attributes.height};
+}
+
+bool inputGrabbable(Display* display)
+{
+    const Window root = DefaultRootWindow(display);
+    const bool pointer =
+        XGrabPointer(display, root, False, ButtonPressMask, GrabModeAsync, GrabModeAsync, None, None, CurrentTime)
+        == GrabSuccess;
+    const bool keyboard = XGrabKeyboard(display, root, False, GrabModeAsync, GrabModeAsync, CurrentTime) == GrabSuccess;
+    XUngrabPointer(display, CurrentTime);
+    XUngrabKeyboard(display, CurrentTime);
+    XSync(display, False);
+    return pointer && keyboard;
+}
+
 X11PanelHost::X11PanelHost(Display* display_, std::shared_ptr<PluginLibrary> library_, EditorSize editorSize)
     : display(display_), library(std::move(library_))
 {
@@ -93,8 +142,11 @@ intptr X11PanelHost::callback(AEffect* effect, int32 opcode, int32 index, intptr
     case audioMasterVersion:
         return kHostVersion;
     case audioMasterIdle:
-        if (host != nullptr)
+        if (host != nullptr) {
             ++host->idleCount;
+            if (host->idleAction && host->idleAction())
+                host->idleAction = nullptr;
+        }
         return 0;
     case audioMasterBeginEdit:
     case audioMasterEndEdit:
