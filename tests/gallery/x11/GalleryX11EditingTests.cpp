@@ -6,6 +6,7 @@
 #include "pages/MenuPage.h"
 #include "pages/TextAndIndicatorsPage.h"
 
+#include <atomic>
 #include <chrono>
 #include <string>
 
@@ -72,12 +73,13 @@ protected:
     WindowPlace popUp(const VSTGUI::CRect& menu, const std::vector<const char*>& keys, bool clickOutside = false)
     {
         WindowPlace place = {-1, -1, 0, 0};
+        std::atomic<bool> returned{false};
         FakeInput input;
         input.moveTo(kPageLeft + (menu.left + menu.right) / 2, kPageTop + (menu.top + menu.bottom) / 2);
         std::thread user([&] {
             Display* own = openTestDisplay();
             std::vector<Window> shown;
-            for (int poll = 0; poll < kPolls && shown.empty(); ++poll) {
+            for (int poll = 0; poll < kPolls && shown.empty() && !returned; ++poll) {
                 std::this_thread::sleep_for(kPollPause);
                 shown = shownPopupWindows(own);
             }
@@ -97,6 +99,7 @@ protected:
         });
         input.click(kPrimary);
         gallery->idle();
+        returned = true;
         user.join();
         gallery->idle(2);
         return place;
