@@ -35,12 +35,6 @@ constexpr std::int32_t kTabGap = 20;
 constexpr int kWaitMilliseconds = 10;
 constexpr long kGrabEvents = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
 
-std::uint32_t surfaceColor(const CColor& color)
-{
-    return static_cast<std::uint32_t>(color.red) | static_cast<std::uint32_t>(color.green) << 8
-           | static_cast<std::uint32_t>(color.blue) << 16;
-}
-
 FontDescription menuFont()
 {
     FontDescription font;
@@ -195,9 +189,9 @@ void MenuTracking::draw(ShownLevel& level)
                 [&](cairo_surface_t* image) {
                     const MenuColors colors = getMenuColors();
                     CairoSurface surface(cairo_surface_reference(image), false);
-                    surface.setBrush(surfaceColor(colors.background));
+                    surface.setBrush(colorToPlatform(colors.background));
                     surface.fillRect(CRect(0, 0, width, height));
-                    surface.setPen({PenStyle::solid, 1, surfaceColor(colors.disabledText)});
+                    surface.setPen({PenStyle::solid, 1, colorToPlatform(colors.disabledText)});
                     const CPoint border[] = {CPoint(0, 0), CPoint(width - 1, 0), CPoint(width - 1, height - 1),
                                              CPoint(0, height - 1), CPoint(0, 0)};
                     surface.polyline(border, 5);
@@ -221,20 +215,20 @@ void MenuTracking::drawItem(CairoSurface& surface, cairo_surface_t* image, Shown
     const MenuColors colors = getMenuColors();
     if (item.isSeparator()) {
         const std::int32_t middle = (rect.top + rect.bottom) / 2;
-        surface.setPen({PenStyle::solid, 1, surfaceColor(colors.disabledText)});
+        surface.setPen({PenStyle::solid, 1, colorToPlatform(colors.disabledText)});
         surface.moveTo(CPoint(rect.left + kBorder, middle));
         surface.lineTo(CPoint(rect.right - kBorder, middle));
         return;
     }
     if (highlighted) {
-        surface.setBrush(surfaceColor(colors.selection));
+        surface.setBrush(colorToPlatform(colors.selection));
         surface.fillRect(rect);
     }
     const CColor& text = (item.flags & kPopupGrey) != 0 ? colors.disabledText
                          : highlighted                  ? colors.highlightedText
                                                         : colors.text;
     surface.setFont(menuFont());
-    surface.setTextColor(surfaceColor(text));
+    surface.setTextColor(colorToPlatform(text));
     std::string left;
     std::string right;
     splitAtTab(item.text, left, right);
@@ -243,14 +237,14 @@ void MenuTracking::drawItem(CairoSurface& surface, cairo_surface_t* image, Shown
     if (!right.empty())
         surface.drawText(right.c_str(), textArea, TextAlignment::right, false);
     const std::int32_t middle = (rect.top + rect.bottom) / 2;
-    surface.setPen({PenStyle::solid, 2, surfaceColor(text)});
+    surface.setPen({PenStyle::solid, 2, colorToPlatform(text)});
     if ((item.flags & kPopupChecked) != 0) {
         const CPoint mark[] = {CPoint(rect.left + 6, middle), CPoint(rect.left + 9, middle + 3),
                                CPoint(rect.left + 14, middle - 4)};
         surface.polyline(mark, 3);
     }
     if (item.subMenu != nullptr) {
-        surface.setBrush(surfaceColor(text));
+        surface.setBrush(colorToPlatform(text));
         const std::int32_t tip = rect.right - kArrowWidth / 2 + 2;
         const CPoint arrow[] = {CPoint(tip - 4, middle - 4), CPoint(tip, middle), CPoint(tip - 4, middle + 4)};
         surface.fillPolygon(arrow, 3);

@@ -24,12 +24,6 @@ constexpr std::uint32_t kSelectionBack = 0xD77800u;
 constexpr std::uint32_t kSelectionText = 0xFFFFFFu;
 constexpr char kPasteProperty[] = "KESTROVANEL_PASTE";
 
-std::uint32_t surfaceColor(const CColor& color)
-{
-    return static_cast<std::uint32_t>(color.red) | static_cast<std::uint32_t>(color.green) << 8
-           | static_cast<std::uint32_t>(color.blue) << 16;
-}
-
 // The characters of UTF-8 text that the Latin code page holds; the others are dropped.
 std::string latin1Of(const unsigned char* utf8, std::size_t length)
 {
@@ -395,7 +389,7 @@ void X11TextField::drawOn(cairo_surface_t* image)
     const std::int32_t height = rect.height();
     CairoSurface surface(cairo_surface_reference(image), false);
     surface.setFont({look.fontHeight, false, false, false, false, look.fontName});
-    surface.setBrush(surfaceColor(look.backColor));
+    surface.setBrush(colorToPlatform(look.backColor));
     surface.fillRect(CRect(0, 0, width, height));
     const std::string& text = editing.text();
     const int left = textLeft(surface);
@@ -403,7 +397,7 @@ void X11TextField::drawOn(cairo_surface_t* image)
         return left + surface.getTextWidth(text.substr(0, position).c_str());
     };
     const CRect line(left, 0, shownAt(text.size()), height);
-    surface.setTextColor(surfaceColor(look.fontColor));
+    surface.setTextColor(colorToPlatform(look.fontColor));
     surface.drawText(text.c_str(), line, TextAlignment::left, false);
     const std::size_t start = editing.selectionStart();
     const std::size_t end = editing.selectionEnd();
@@ -416,7 +410,7 @@ void X11TextField::drawOn(cairo_surface_t* image)
     } else if (focused) {
         const int caretX = shownAt(editing.caret());
         const int halfHeight = look.fontHeight / 2 + 1;
-        surface.setBrush(surfaceColor(look.fontColor));
+        surface.setBrush(colorToPlatform(look.fontColor));
         surface.fillRect(CRect(caretX, height / 2 - halfHeight, caretX + 1, height / 2 + halfHeight));
     }
 }

@@ -2,14 +2,13 @@
 // gestures the tests make on it with real input from the X test extension.
 #pragma once
 
-#include "X11DisplayFixture.h"
+#include "X11PanelFixture.h"
 #include "GalleryLayout.h"
 
 #include <memory>
 #include <thread>
 #include <vector>
 
-constexpr unsigned int kPrimary = 1;
 constexpr EditorSize kGallerySize = {gallery::kEditorWidth, gallery::kEditorHeight};
 constexpr int kTabWidth = 96;
 
@@ -49,24 +48,7 @@ protected:
         gallery->idle();
     }
 
-    // The press starts the control's tracking loop inside the idle; another thread moves the
-    // pointer once the edit began and lets go after the loop has polled the new position.
-    void drag(int fromX, int fromY, int toX, int toY)
-    {
-        FakeInput input;
-        input.moveTo(fromX, fromY);
-        input.button(kPrimary, true);
-        std::thread mover([&] {
-            FakeInput moving;
-            while (gallery->beginEdits() == 0)
-                std::this_thread::yield();
-            moving.moveTo(toX, toY);
-            gallery->awaitIdleRequests(2);
-            moving.button(kPrimary, false);
-        });
-        gallery->idle();
-        mover.join();
-    }
+    void drag(int fromX, int fromY, int toX, int toY) { dragInTrackingLoop(*gallery, fromX, fromY, toX, toY); }
 
     // The begin and end requests, with their tags, since the last clear.
     std::vector<int32> brackets()
