@@ -181,8 +181,10 @@ void X11TextField::handleEvent(XEvent& event)
     case ButtonPress:
         if (event.xbutton.button == Button1) {
             editing.placeCaret(positionAt(event.xbutton.x), (event.xbutton.state & ShiftMask) != 0);
-            if (!focused)
+            if (!focused) {
+                X11ErrorScope scope(display);
                 XSetInputFocus(display, window, RevertToParent, event.xbutton.time);
+            }
             draw();
         }
         break;
