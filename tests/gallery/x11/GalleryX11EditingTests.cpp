@@ -18,6 +18,8 @@ constexpr int kPolls = 1000;
 constexpr auto kPollPause = std::chrono::milliseconds(5);
 constexpr int kNestedCount = 7;
 constexpr int kTypedTooMany = 300;
+constexpr unsigned char kVirtualBack = 1;
+constexpr unsigned char kVirtualReturn = 4;
 
 float entryValue(int index, int count)
 {
@@ -145,6 +147,18 @@ TEST_F(X11GalleryEditing, TheFieldOpensOverTheEditAndEndsOnReturnEscapeAndAClick
     gallery->idle(2);
     EXPECT_TRUE(fields().empty());
     EXPECT_EQ(textHeld(), "elsewhere") << "the click elsewhere took the text";
+
+    // A host that keeps the keyboard forwards the keys through effEditKeyDown instead.
+    const Window forwarded = openField();
+    ASSERT_NE(forwarded, 0u);
+    gallery->dispatch(effEditKeyDown, 'k', 0);
+    gallery->dispatch(effEditKeyDown, 'o', 0);
+    gallery->dispatch(effEditKeyDown, 0, kVirtualBack);
+    EXPECT_EQ(windowName(display, forwarded), "k");
+    gallery->dispatch(effEditKeyDown, 0, kVirtualReturn);
+    gallery->idle();
+    EXPECT_TRUE(fields().empty());
+    EXPECT_EQ(textHeld(), "k");
 
     const Window full = openField();
     ASSERT_NE(full, 0u);
