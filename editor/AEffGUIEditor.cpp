@@ -73,7 +73,9 @@ void AEffGUIEditor::idle()
     if (inIdleStuff || frame == nullptr)
         return;
     VSTGUI::platform::dispatchWindowEvents(frame->getPlatformWindow());
-    frame->idle();
+    // The events may have closed the editor (the host's idle inside a pop-up's loop).
+    if (frame != nullptr)
+        frame->idle();
 }
 
 // A key the frame's window already handled itself is not handled again; the host hears the

@@ -63,4 +63,9 @@ void FrameWindowMessages::windowDestroyed()
     frame.systemWindow = nullptr;
 }
 
+void FrameWindowMessages::modalLoopIdle()
+{
+    frame.doIdleStuff();
+}
+
 } // namespace VSTGUI

@@ -20,6 +20,7 @@ public:
     bool keyPressed(VstKeyCode& keyCode) override;
     bool keyReleased(VstKeyCode& keyCode) override;
     void windowDestroyed() override;
+    void modalLoopIdle() override;
 
 private:
     CFrame& frame;

@@ -37,6 +37,9 @@ public:
     virtual bool keyReleased(VstKeyCode& keyCode) = 0;
     // The window is gone, destroyed by its owner or from outside.
     virtual void windowDestroyed() = 0;
+    // A loop of the platform's that keeps the thread (a pop-up menu's) passes: the host would
+    // get no idle otherwise.
+    virtual void modalLoopIdle() = 0;
 };
 
 // A child window at (0, 0) of the given size. Destroying the object destroys the window if it

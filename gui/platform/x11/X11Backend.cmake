@@ -10,14 +10,19 @@ target_sources(kv_gui PRIVATE
     ${_kv_x11}/CairoImage.cpp
     ${_kv_x11}/CairoSurface.cpp
     ${_kv_x11}/FontFaces.cpp
+    ${_kv_x11}/TextFieldEditing.cpp
     ${_kv_x11}/X11Connection.cpp
     ${_kv_x11}/X11ErrorScope.cpp
     ${_kv_x11}/X11FrameWindow.cpp
     ${_kv_x11}/X11Images.cpp
     ${_kv_x11}/X11Input.cpp
     ${_kv_x11}/X11Keys.cpp
+    ${_kv_x11}/X11MenuTracking.cpp
     ${_kv_x11}/X11PendingPaint.cpp
+    ${_kv_x11}/X11PopupMenu.cpp
     ${_kv_x11}/X11Surfaces.cpp
+    ${_kv_x11}/X11TextField.cpp
+    ${_kv_x11}/X11WindowPaint.cpp
     ${_kv_x11}/X11WindowGeometry.cpp
 )
 set(_kv_fonts "")

@@ -153,7 +153,12 @@ X11FrameWindow::~X11FrameWindow()
     if (dispatchingWindow == this)
         dispatchingWindow = nullptr;
     destroyWindow();
-    XCloseDisplay(windowHandle.display);
+    if (drains == nullptr) {
+        XCloseDisplay(windowHandle.display);
+        return;
+    }
+    for (Drain* drain = drains; drain != nullptr; drain = drain->outer)
+        drain->frameGone = true;
 }
 
 // A new connection may not know the parent yet: the sync comes first.
@@ -202,6 +207,10 @@ void* X11FrameWindow::getHandle() const
 // The window may already be gone with its parent; the scope swallows that error.
 void X11FrameWindow::destroyWindow()
 {
+    std::map<Window, X11EventTarget*> closing;
+    closing.swap(targets);
+    for (const auto& [window, target] : closing)
+        target->frameWindowClosing();
     X11ErrorScope scope(windowHandle.display);
     if (alive)
         XDestroyWindow(windowHandle.display, windowHandle.window);
@@ -220,34 +229,49 @@ void X11FrameWindow::dispatchEvents()
     drainEvents();
 }
 
+// A handler may destroy this object (the editor closed from a pop-up's loop): the drain then
+// touches nothing of it, and the outermost drain closes the connection once it is done.
 void X11FrameWindow::drainEvents()
 {
     if (!alive)
         return;
     Display* display = windowHandle.display;
+    const Window window = windowHandle.window;
     X11FrameWindow* const outerWindow = dispatchingWindow;
     dispatchingWindow = this;
+    Drain drain{drains};
+    drains = &drain;
     CRect exposed;
     bool destroyed = false;
     {
         X11ErrorScope scope(display);
         XEvent event;
+        const auto going = [&] { return destroyed || drain.frameGone; };
         if (dispatching) {
             pressState.valid = false;
-            while (!destroyed && XCheckTypedWindowEvent(display, windowHandle.window, DestroyNotify, &event))
+            while (!going() && XCheckTypedWindowEvent(display, window, DestroyNotify, &event))
                 handle(event, exposed, destroyed);
-            while (!destroyed && XCheckTypedWindowEvent(display, windowHandle.window, Expose, &event))
+            while (!going() && XCheckTypedWindowEvent(display, window, Expose, &event))
+                handle(event, exposed, destroyed);
+            while (!going() && XCheckIfEvent(display, &event, isTargetEvent, reinterpret_cast<XPointer>(this)))
                 handle(event, exposed, destroyed);
         } else {
             dispatching = true;
-            while (!destroyed && XPending(display) > 0) {
+            while (!going() && XPending(display) > 0) {
                 XNextEvent(display, &event);
                 handle(event, exposed, destroyed);
             }
-            dispatching = false;
+            if (!drain.frameGone)
+                dispatching = false;
         }
     }
     dispatchingWindow = outerWindow;
+    if (drain.frameGone) {
+        if (drain.outer == nullptr)
+            XCloseDisplay(display);
+        return;
+    }
+    drains = drain.outer;
     if (destroyed) {
         events.windowDestroyed();
         return;
@@ -259,6 +283,14 @@ void X11FrameWindow::drainEvents()
 // Presses are handled at once, so a tracking loop they start sees the later events itself.
 void X11FrameWindow::handle(XEvent& event, CRect& exposed, bool& destroyed)
 {
+    const auto target = targets.find(event.xany.window);
+    if (target != targets.end()) {
+        target->second->handleEvent(event);
+        return;
+    }
+    // Events of a target's window that came after the target went.
+    if (event.xany.window != windowHandle.window)
+        return;
     switch (event.type) {
     case Expose:
         exposed = unite(exposed, CRect(event.xexpose.x, event.xexpose.y, event.xexpose.x + event.xexpose.width,
@@ -316,6 +348,34 @@ bool X11FrameWindow::takeDeliveredKey(const VstKeyCode& keyCode, bool pressed, b
     handled = found->handled;
     deliveredKeys.erase(found);
     return true;
+}
+
+Bool X11FrameWindow::isTargetEvent(Display* /*display*/, XEvent* event, XPointer frameWindow)
+{
+    const auto& targets = reinterpret_cast<X11FrameWindow*>(frameWindow)->targets;
+    return targets.find(event->xany.window) != targets.end() ? True : False;
+}
+
+void X11FrameWindow::addEventTarget(Window window, X11EventTarget& target)
+{
+    targets[window] = &target;
+}
+
+void X11FrameWindow::removeEventTarget(Window window)
+{
+    targets.erase(window);
+}
+
+void X11FrameWindow::noteKeyHandled(XKeyEvent& event)
+{
+    const VstKeyCode keyCode = keyCodeOf(event);
+    if (keyCode.virt != 0 || keyCode.character != 0)
+        deliveredKeys.push_back({keyCode, event.type == KeyPress, true});
+}
+
+void X11FrameWindow::modalLoopIdle()
+{
+    events.modalLoopIdle();
 }
 
 bool X11FrameWindow::takePrimaryButtonPress()

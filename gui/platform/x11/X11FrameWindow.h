@@ -15,6 +15,17 @@ namespace VSTGUI::platform {
 
 class X11FrameWindow;
 
+// A window of the editor's beside the frame's own (a text field, a pop-up menu): its events
+// come from the frame's drain, on the editor's one connection and thread.
+class X11EventTarget {
+public:
+    virtual ~X11EventTarget() = default;
+    // The handler may remove the target; the frame touches it no more afterwards.
+    virtual void handleEvent(XEvent& event) = 0;
+    // The frame's window goes and its connection closes: the target lets go of both.
+    virtual void frameWindowClosing() = 0;
+};
+
 struct X11WindowHandle {
     X11FrameWindow* owner = nullptr;
     Display* display = nullptr;
@@ -39,7 +50,8 @@ public:
     // The host's idle: forgets the keys delivered since the last one, then drains.
     void dispatchEvents();
     // Handles every waiting event without blocking and paints the merged exposures once.
-    // Nested calls (from a tracking loop inside an event) take only exposures and destruction.
+    // Nested calls (from a tracking loop inside an event) take only exposures, destruction and
+    // the events of the targets.
     void drainEvents();
     // A key the window handled since the last idle, taken from the record; false when none
     // matches. Drains first, so a key the host forwards before that idle is found too.
@@ -49,9 +61,24 @@ public:
     // Removes a waiting press of the first button; true when there was one.
     bool takePrimaryButtonPress();
 
+    // The target gets the events of window until it is removed.
+    void addEventTarget(Window window, X11EventTarget& target);
+    void removeEventTarget(Window window);
+    // A key a target handled itself counts as delivered, so the host's forwarded copy is not
+    // handled again.
+    void noteKeyHandled(XKeyEvent& event);
+    // A platform loop that keeps the thread (a pop-up menu's) gives the frame its idle.
+    void modalLoopIdle();
+
     const X11WindowHandle& handle() const { return windowHandle; }
 
 private:
+    // A drain on the stack, told when the window object goes during it.
+    struct Drain {
+        Drain* outer;
+        bool frameGone = false;
+    };
+
     struct DeliveredKey {
         VstKeyCode keyCode;
         bool pressed;
@@ -59,6 +86,7 @@ private:
     };
 
     void handle(XEvent& event, CRect& exposed, bool& destroyed);
+    static Bool isTargetEvent(Display* display, XEvent* event, XPointer frameWindow);
     void deliverKey(XKeyEvent& event);
     void destroyWindow();
 
@@ -69,6 +97,8 @@ private:
     bool dispatching = false;
     std::map<CCursorType, Cursor> cursors;
     std::vector<DeliveredKey> deliveredKeys;
+    std::map<Window, X11EventTarget*> targets;
+    Drain* drains = nullptr;
 };
 
 // The frame window whose events this thread handles now, else the one made last; null when

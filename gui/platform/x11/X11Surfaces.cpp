@@ -18,9 +18,13 @@ std::unique_ptr<DrawingSurface> offscreen(std::int32_t width, std::int32_t heigh
 }
 } // namespace
 
-// The window may be destroyed by the host at any moment; its errors stay in the scope.
-std::unique_ptr<DrawingSurface> createWindowSurface(void* /*systemContext*/, void* window)
+// The window may be destroyed by the host at any moment; its errors stay in the scope. A
+// system context is a Cairo surface the platform draws on itself (a pop-up menu's).
+std::unique_ptr<DrawingSurface> createWindowSurface(void* systemContext, void* window)
 {
+    if (systemContext != nullptr)
+        return std::make_unique<CairoSurface>(cairo_surface_reference(static_cast<cairo_surface_t*>(systemContext)),
+                                              false);
     const X11WindowHandle* handle = asWindowHandle(window);
     if (handle == nullptr)
         return CairoSurface::detached();

@@ -10,6 +10,26 @@
 
 constexpr unsigned int kPrimary = 1;
 
+// The press is queued before the idle that handles it; the control's tracking loop then runs
+// inside that idle while another thread moves the pointer and lets go once the loop has
+// polled the new position (it calls the host's idle on each pass).
+inline void dragInTrackingLoop(X11PanelHost& host, int fromX, int fromY, int toX, int toY)
+{
+    FakeInput input;
+    input.moveTo(fromX, fromY);
+    input.button(kPrimary, true);
+    std::thread mover([&] {
+        FakeInput moving;
+        while (host.beginEdits() == 0)
+            std::this_thread::yield();
+        moving.moveTo(toX, toY);
+        host.awaitIdleRequests(2);
+        moving.button(kPrimary, false);
+    });
+    host.idle();
+    mover.join();
+}
+
 class X11Panel : public X11DisplayTest {
 protected:
     void SetUp() override
@@ -33,25 +53,7 @@ protected:
         return panel->pixels(left, PanelLayout::kLabelTop, left + PanelLayout::kLabelWidth, PanelLayout::kLabelBottom);
     }
 
-    // The press is queued before the idle that handles it; the knob's tracking loop then runs
-    // inside that idle while another thread moves the pointer and lets go once the loop has
-    // polled the new position (it calls the host's idle on each pass).
-    void drag(int fromX, int fromY, int toX, int toY)
-    {
-        FakeInput input;
-        input.moveTo(fromX, fromY);
-        input.button(kPrimary, true);
-        std::thread mover([&] {
-            FakeInput moving;
-            while (panel->beginEdits() == 0)
-                std::this_thread::yield();
-            moving.moveTo(toX, toY);
-            panel->awaitIdleRequests(2);
-            moving.button(kPrimary, false);
-        });
-        panel->idle();
-        mover.join();
-    }
+    void drag(int fromX, int fromY, int toX, int toY) { dragInTrackingLoop(*panel, fromX, fromY, toX, toY); }
 
     void controlClick(int tag)
     {

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -49,6 +50,24 @@ using Window = unsigned long;
 // The test's own connection to the display in DISPLAY; null when there is none.
 Display* openTestDisplay();
 void closeTestDisplay(Display* display);
+
+// The windows inside window; empty when the server knows no such window.
+std::vector<Window> childWindowsOf(Display* display, Window window);
+// The override-redirect windows shown on the screen: pop-up menus.
+std::vector<Window> shownPopupWindows(Display* display);
+// A window's name: a text field's text.
+std::string windowName(Display* display, Window window);
+struct WindowPlace {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+// Relative to the window's parent.
+WindowPlace windowPlace(Display* display, Window window);
+// Whether this connection can grab the pointer and the keyboard now, as another program
+// would; lets go of them at once.
+bool inputGrabbable(Display* display);
 
 struct EditorSize {
     int width;
@@ -97,6 +116,9 @@ public:
     // tracking loop sends them from its own thread of control while the gesture runs.
     void awaitIdleRequests(int count) const;
     int beginEdits() const { return beginCount.load(); }
+    // Runs at each idle request of the plug-in, inside it, as a host's timer runs inside the
+    // plug-in's loops, until it answers true.
+    void onIdleRequest(std::function<bool()> action) { idleAction = std::move(action); }
 
 private:
     static intptr callback(AEffect* effect, int32 opcode, int32 index, intptr value, void* ptr, float opt);
@@ -109,6 +131,7 @@ private:
     std::vector<int32> requests;
     std::atomic<int> idleCount{0};
     std::atomic<int> beginCount{0};
+    std::function<bool()> idleAction;
 };
 
 // Real input through the X test extension on a connection of its own (usable from any one

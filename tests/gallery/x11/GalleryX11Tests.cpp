@@ -1,20 +1,16 @@
 // The gallery plug-in on Linux, loaded by path beside the panel's plug-in, its editor in a
 // real X window with real input from the X test extension: a tab click turns the page, a drag
 // moves a slider with one edit, and the wheel scrolls the scroll page.
-#include "X11DisplayFixture.h"
-#include "GalleryLayout.h"
+#include "GalleryX11Fixture.h"
 #include "pages/BitmapControlsPage.h"
 #include "pages/ScrollPage.h"
 
 #include <cstdlib>
-#include <thread>
 
 using namespace gallery;
 
 namespace {
-constexpr unsigned int kPrimary = 1;
 constexpr unsigned int kWheelDown = 5;
-constexpr int kTabWidth = 96;
 // tools/artwork/make_gallery_artwork.py: the lamp of onoff.png while off, and where it is.
 constexpr PanelPixel kLampOff = {90, 40, 30};
 constexpr int kLampX = 5;
@@ -24,7 +20,6 @@ constexpr int kSliderHandleLength = 16;
 constexpr int kSliderTravel = kSliderLength - kSliderHandleLength;
 // Cairo and the premultiplied images may round a channel by a step or two.
 constexpr int kTolerance = 3;
-constexpr EditorSize kGallerySize = {kEditorWidth, kEditorHeight};
 
 bool near(const PanelPixel& shown, const PanelPixel& expected)
 {
@@ -40,74 +35,6 @@ void lampOf(int column, int row, int dy, int& x, int& y)
     y = kPageTop + static_cast<int>(kScrollViewArea.top + place.top) + kLampY - dy;
 }
 
-class X11Gallery : public X11DisplayTest {
-protected:
-    void SetUp() override
-    {
-        X11DisplayTest::SetUp();
-        if (IsSkipped())
-            return;
-        // The panel's plug-in is loaded first, so the gallery must find its own images.
-        panelLibrary = std::make_shared<PluginLibrary>(KV_PANEL_PLUGIN);
-        ASSERT_TRUE(panelLibrary->isLoaded());
-        gallery = std::make_unique<X11PanelHost>(display, nullptr, kGallerySize);
-        ASSERT_NE(gallery->effect(), nullptr);
-        ASSERT_TRUE(gallery->openEditor());
-        gallery->clearRequests();
-    }
-
-    void TearDown() override
-    {
-        gallery.reset();
-        panelLibrary.reset();
-    }
-
-    void clickAt(int x, int y)
-    {
-        FakeInput input;
-        input.moveTo(x, y);
-        input.click(kPrimary);
-        gallery->idle();
-    }
-
-    // The press starts the control's tracking loop inside the idle; another thread moves the
-    // pointer once the edit began and lets go after the loop has polled the new position.
-    void drag(int fromX, int fromY, int toX, int toY)
-    {
-        FakeInput input;
-        input.moveTo(fromX, fromY);
-        input.button(kPrimary, true);
-        std::thread mover([&] {
-            FakeInput moving;
-            while (gallery->beginEdits() == 0)
-                std::this_thread::yield();
-            moving.moveTo(toX, toY);
-            gallery->awaitIdleRequests(2);
-            moving.button(kPrimary, false);
-        });
-        gallery->idle();
-        mover.join();
-    }
-
-    // The begin and end requests, with their tags, since the last clear.
-    std::vector<int32> brackets()
-    {
-        const std::vector<int32> all = gallery->editRequests();
-        std::vector<int32> found;
-        for (std::size_t i = 0; i + 1 < all.size(); i += 2) {
-            if (all[i] == audioMasterBeginEdit || all[i] == audioMasterEndEdit) {
-                found.push_back(all[i]);
-                found.push_back(all[i + 1]);
-            }
-        }
-        return found;
-    }
-
-    std::vector<int32> oneEditOf(int32 tag) const { return {audioMasterBeginEdit, tag, audioMasterEndEdit, tag}; }
-
-    std::shared_ptr<PluginLibrary> panelLibrary;
-    std::unique_ptr<X11PanelHost> gallery;
-};
 } // namespace
 
 TEST_F(X11Gallery, ReportsItsEditorOfTheGallerysSizeInOneChildWindow)
