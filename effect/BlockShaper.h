@@ -13,6 +13,9 @@ constexpr int32 kShaperChannels = 2;
 struct ShaperSettings {
     double gain;
     double shapeFactor;
+    // upperInputBound(shapeFactor), or NaN: lets the shaper cap its input instead of clamping
+    // its output.
+    double inputBound;
 };
 
 struct GroupSettings {

@@ -200,5 +200,5 @@ void KestrovanelVst::processReplacing(float** inputs, float** outputs, int32 sam
         return;
     const bool stereo = outputs[1] != nullptr;
     const StereoBuffers buffers{{inputs[0], stereo ? inputs[1] : nullptr}, {outputs[0], outputs[1]}, stereo ? 2 : 1};
-    blockShaper(buffers, sampleFrames, EffectSettings(*leftShaper, *rightShaper, outputParam, settingsChanges));
+    blockShaper(buffers, sampleFrames, EffectSettings(*leftShaper, *rightShaper, outputParam, settingsChanges, processingSettings));
 }

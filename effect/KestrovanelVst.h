@@ -4,6 +4,7 @@
 
 #include "AudioEffectX.h"
 #include "BlockShaper.h"
+#include "EffectSettings.h"
 #include "KestrovanelProgram.h"
 #include "Waveshaper.h"
 
@@ -56,5 +57,6 @@ private:
     // Bumped after every write of a setting processing reads, so the block shaper can tell in one
     // load whether anything changed since its last group.
     std::atomic<uint32> settingsChanges;
+    SettingsCache processingSettings;
     const BlockShaperProc blockShaper;
 };

@@ -1,6 +1,7 @@
 #include "Waveshaper.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 constexpr double kLowerBound = -1.0;
@@ -24,6 +25,17 @@ double curve(double g, double k)
         return g > 0.0 ? kUpperBound : kLowerBound;
     return y;
 }
+
+float shapedToFloat(float g, double k)
+{
+    return static_cast<float>(curve(g, k));
+}
+
+// Up to this shape factor the curve rises between neighbouring float gained samples by far more
+// than the double arithmetic's rounding errors, so once rounded it never falls back.
+constexpr double kLargestBoundedShapeFactor = 1048576.0;
+// The closed form lands within an ulp or two of the point; more steps would mean it is wrong.
+constexpr int kBoundSearchSteps = 8;
 } // namespace
 
 void kestrovanel::SetGain(double g)
@@ -47,4 +59,21 @@ float kestrovanel::forSample(float x) const
     const float g = static_cast<float>(static_cast<double>(x) * getGain());
     const float y = static_cast<float>(curve(g, getShapeFactor()));
     return static_cast<float>(clampToWindow(y));
+}
+
+double upperInputBound(double shapeFactor)
+{
+    if (!(shapeFactor >= 0.0 && shapeFactor <= kLargestBoundedShapeFactor))
+        return std::numeric_limits<double>::quiet_NaN();
+    const auto reaches = [shapeFactor](float g) { return shapedToFloat(g, shapeFactor) >= kUpperBound; };
+    const auto below = [](float g) { return std::nextafter(g, 0.0f); };
+    float g = static_cast<float>(kUpperBound / (shapeFactor + 1.0 - shapeFactor * kUpperBound));
+    for (int step = 0; step < kBoundSearchSteps && reaches(below(g)); ++step)
+        g = below(g);
+    for (int step = 0; step < kBoundSearchSteps && !reaches(g); ++step)
+        g = std::nextafter(g, 1.0f);
+    // A curve that steps over the bound without meeting it would give less than the bound there.
+    if (shapedToFloat(g, shapeFactor) != kUpperBound || reaches(below(g)))
+        return std::numeric_limits<double>::quiet_NaN();
+    return g;
 }

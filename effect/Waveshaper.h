@@ -30,3 +30,9 @@ private:
     std::atomic<double> amount{0.0};
     std::atomic<double> shapeFactor{0.0};
 };
+
+// The float gained sample at which the curve, rounded to float, reaches the upper bound exactly:
+// every gained sample from -1 up to it needs no clamp, and every larger one (infinity too) gives
+// the bound, so a block shaper may cap gained samples to [-1, bound] instead of clamping its
+// output. NaN where no such sample is known: a negative, non-finite or huge shape factor.
+double upperInputBound(double shapeFactor);

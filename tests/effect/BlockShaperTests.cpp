@@ -82,6 +82,9 @@ private:
     mutable uint32 changes = 0;
 };
 
+// Its shape factor is beyond those upperInputBound knows, so the shapers clamp their output.
+constexpr double kUnboundedAmount = 0.9999995;
+
 // A waveshaper's gain and amount as the effect sets them.
 struct Knobs {
     double gain;
@@ -93,7 +96,7 @@ ShaperSettings shaperSettings(const Knobs& knobs)
     kestrovanel shaper;
     shaper.SetGain(knobs.gain);
     shaper.SetAmount(knobs.amount);
-    return {shaper.getGain(), shaper.getShapeFactor()};
+    return {shaper.getGain(), shaper.getShapeFactor(), upperInputBound(shaper.getShapeFactor())};
 }
 
 float scalarResult(const Knobs& knobs, float sample, double output)
@@ -150,11 +153,12 @@ TEST_P(BlockShaperVariant, MatchesTheScalarWaveshaperBitForBit)
     kestrovanel scalar;
     for (int frames = 1; frames <= 80; ++frames) {
         const double gain = static_cast<float>(std::pow(10.0, unit(random) * 3.0));
-        const double amount = static_cast<float>(unit(random) * 99.0) / 100.0;
+        // Every fourth block an Amount beyond the effect's range, with no input bound.
+        const double amount = frames % 4 == 0 ? kUnboundedAmount : static_cast<float>(unit(random) * 99.0) / 100.0;
         const float output = unit(random);
         scalar.SetGain(gain);
         scalar.SetAmount(amount);
-        SteppedSettings settings({scalar.getGain(), scalar.getShapeFactor()}, output);
+        SteppedSettings settings(shaperSettings({gain, amount}), output);
         settings.settings.output = output;
 
         const std::vector<float> left = awkwardSamples(random, static_cast<std::size_t>(frames));
@@ -177,7 +181,7 @@ TEST_P(BlockShaperVariant, MatchesTheScalarWaveshaperBitForBit)
 
 TEST_P(BlockShaperVariant, ReadsTheSettingsOncePerGroupOfFrames)
 {
-    SteppedSettings settings({1.0, 0.0}, 1.0f);
+    SteppedSettings settings(shaperSettings({1.0, 0.0}), 1.0f);
     std::vector<float> samples(100, 0.25f);
     std::vector<float> shaped(samples.size());
     const StereoBuffers buffers{{samples.data(), nullptr}, {shaped.data(), nullptr}, 1};
@@ -200,9 +204,10 @@ TEST_P(BlockShaperVariant, FollowsAChangeOfAnySettingFromTheNextGroupOn)
     const Knobs plain{2.0, 0.2};
     const Knobs louder{8.0, 0.2};
     const Knobs harder{2.0, 0.9};
-    const std::vector<Group> groups = {{plain, plain, 1.0},    {louder, plain, 1.0},  {louder, harder, 1.0},
-                                       {louder, harder, 0.25}, {plain, harder, 0.25}, {plain, plain, 0.25},
-                                       {plain, plain, 0.25}};
+    const Knobs unbounded{2.0, kUnboundedAmount};
+    const std::vector<Group> groups = {{plain, plain, 1.0},       {louder, plain, 1.0},     {louder, harder, 1.0},
+                                       {louder, harder, 0.25},    {plain, harder, 0.25},    {plain, unbounded, 0.25},
+                                       {unbounded, plain, 0.25},  {plain, plain, 0.25},     {plain, plain, 0.25}};
     std::vector<GroupSettings> script;
     for (const Group& group : groups)
         script.push_back({{shaperSettings(group.left), shaperSettings(group.right)}, group.output});
@@ -232,7 +237,7 @@ TEST_P(BlockShaperVariant, BoundsSamplesThatOverflowTheGainAtEveryAmount)
 {
     const float huge[] = {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(), 3e38f, -3e38f,
                           1e36f, -1e36f, std::numeric_limits<float>::quiet_NaN(), 0.5f};
-    for (double amount : {0.0, 1e-7, 0.5, 0.99}) {
+    for (double amount : {0.0, 1e-7, 0.5, 0.99, kUnboundedAmount}) {
         const Knobs knobs{1000.0, amount};
         const ShaperSettings shaper = shaperSettings(knobs);
         ScriptedSettings settings({{{shaper, shaper}, 0.5}});

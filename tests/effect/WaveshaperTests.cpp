@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 TEST(Waveshaper, ShapeFactorFromAmount)
 {
@@ -85,4 +87,33 @@ TEST(Waveshaper, HugeInputsGiveTheBoundInsteadOfNaN)
         EXPECT_EQ(curve.forSample(std::numeric_limits<double>::max()), 0.5);
         EXPECT_EQ(curve.forSample(-std::numeric_limits<double>::max()), -1.0);
     }
+}
+
+// The block shapers cap gained samples at this bound instead of clamping their output, so it
+// must be exactly where the rounded curve first reaches 0.5, for every Amount the effect can set
+// (its parameter's 99 % and the Amounts just below it included).
+TEST(Waveshaper, UpperInputBoundIsWhereTheCurveFirstReachesTheUpperBound)
+{
+    kestrovanel curve;
+    std::mt19937 random(2718);
+    std::uniform_real_distribution<float> percent(0.0f, 99.0f);
+    std::vector<float> percents = {0.0f, 1e-30f, 1e-7f, 49.5f, 98.99999f, 99.0f};
+    for (int i = 0; i < 5000; ++i)
+        percents.push_back(percent(random));
+    for (float p : percents) {
+        curve.SetAmount(p / 100.0);
+        const double bound = upperInputBound(curve.getShapeFactor());
+        ASSERT_FALSE(std::isnan(bound)) << p;
+        const float g = static_cast<float>(bound);
+        ASSERT_EQ(static_cast<double>(g), bound) << p;
+        EXPECT_EQ(curve.forSample(g), 0.5f) << p;
+        EXPECT_LT(curve.forSample(std::nextafter(g, 0.0f)), 0.5f) << p;
+    }
+}
+
+TEST(Waveshaper, UpperInputBoundIsUnknownForFactorsTheCurveCannotBeBoundedAt)
+{
+    for (double shapeFactor : {-0.5, -1e-300, 1e7, std::numeric_limits<double>::infinity(),
+                               std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_TRUE(std::isnan(upperInputBound(shapeFactor))) << shapeFactor;
 }
