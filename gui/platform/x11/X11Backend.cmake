@@ -16,6 +16,7 @@ target_sources(kv_gui PRIVATE
     ${_kv_x11}/X11FrameWindow.cpp
     ${_kv_x11}/X11Images.cpp
     ${_kv_x11}/X11Input.cpp
+    ${_kv_x11}/X11KeyPassOn.cpp
     ${_kv_x11}/X11Keys.cpp
     ${_kv_x11}/X11MenuTracking.cpp
     ${_kv_x11}/X11PendingPaint.cpp

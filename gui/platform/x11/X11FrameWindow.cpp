@@ -26,6 +26,8 @@ constexpr unsigned int kLastWheelButton = 7;
 // _XEMBED_INFO: protocol version 0, mapped.
 constexpr long kEmbedVersion = 0;
 constexpr long kEmbedMapped = 1;
+// Far more keys than one idle interval sees.
+constexpr std::size_t kMaxDeliveredKeys = 64;
 
 std::mutex registryMutex;
 std::vector<X11FrameWindow*> openWindows;
@@ -136,7 +138,7 @@ std::uint32_t lastPressTime()
 // [SECTION] Creation and destruction
 
 X11FrameWindow::X11FrameWindow(FrameWindowEvents& events_, Display* display, Window parent_)
-    : events(events_), parent(parent_)
+    : events(events_), parent(parent_), keyPassOn(parent_)
 {
     windowHandle.owner = this;
     windowHandle.display = display;
@@ -326,14 +328,25 @@ void X11FrameWindow::handle(XEvent& event, CRect& exposed, bool& destroyed)
     }
 }
 
-// Modifier keys alone are no key press for the views.
+// Modifier keys alone are no key press for the views, but the host tracks them.
 void X11FrameWindow::deliverKey(XKeyEvent& event)
 {
     VstKeyCode keyCode = keyCodeOf(event);
-    if (keyCode.virt == 0 && keyCode.character == 0)
-        return;
-    const bool pressed = event.type == KeyPress;
-    const bool handled = pressed ? events.keyPressed(keyCode) : events.keyReleased(keyCode);
+    bool handled = false;
+    if (keyCode.virt != 0 || keyCode.character != 0) {
+        const bool pressed = event.type == KeyPress;
+        handled = pressed ? events.keyPressed(keyCode) : events.keyReleased(keyCode);
+        rememberKey(keyCode, pressed, handled);
+    }
+    keyPassOn.keyEvent(event, handled);
+}
+
+// A host that forwards keys but never gives the editor its idle would otherwise let the
+// record grow without end.
+void X11FrameWindow::rememberKey(const VstKeyCode& keyCode, bool pressed, bool handled)
+{
+    if (deliveredKeys.size() >= kMaxDeliveredKeys)
+        deliveredKeys.erase(deliveredKeys.begin());
     deliveredKeys.push_back({keyCode, pressed, handled});
 }
 
@@ -370,7 +383,8 @@ void X11FrameWindow::noteKeyHandled(XKeyEvent& event)
 {
     const VstKeyCode keyCode = keyCodeOf(event);
     if (keyCode.virt != 0 || keyCode.character != 0)
-        deliveredKeys.push_back({keyCode, event.type == KeyPress, true});
+        rememberKey(keyCode, event.type == KeyPress, true);
+    keyPassOn.keyEvent(event, true);
 }
 
 void X11FrameWindow::modalLoopIdle()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "../FrameWindow.h"
+#include "X11KeyPassOn.h"
 
 #include <X11/Xlib.h>
 
@@ -65,7 +66,7 @@ public:
     void addEventTarget(Window window, X11EventTarget& target);
     void removeEventTarget(Window window);
     // A key a target handled itself counts as delivered, so the host's forwarded copy is not
-    // handled again.
+    // handled again, and stays with the editor.
     void noteKeyHandled(XKeyEvent& event);
     // A platform loop that keeps the thread (a pop-up menu's) gives the frame its idle.
     void modalLoopIdle();
@@ -88,6 +89,7 @@ private:
     void handle(XEvent& event, CRect& exposed, bool& destroyed);
     static Bool isTargetEvent(Display* display, XEvent* event, XPointer frameWindow);
     void deliverKey(XKeyEvent& event);
+    void rememberKey(const VstKeyCode& keyCode, bool pressed, bool handled);
     void destroyWindow();
 
     FrameWindowEvents& events;
@@ -97,6 +99,7 @@ private:
     bool dispatching = false;
     std::map<CCursorType, Cursor> cursors;
     std::vector<DeliveredKey> deliveredKeys;
+    X11KeyPassOn keyPassOn;
     std::map<Window, X11EventTarget*> targets;
     Drain* drains = nullptr;
 };

@@ -1,6 +1,6 @@
 // What Linux hosts do to an editor, played against the built plug-in: odd call orders, other
 // threads, vanished parents, several instances, unloading, idle rates and no display at all.
-#include "X11DisplayFixture.h"
+#include "X11PanelFixture.h"
 
 #include <dirent.h>
 
@@ -66,6 +66,27 @@ TEST_F(X11HostBehaviour, AParentDestroyedBeforeCloseIsNoErrorForTheHost)
     host.destroyParent();
     // The default X error handler would end this process on the editor's first failed call.
     host.idle(3);
+    host.closeEditor();
+    host.closeEffect();
+    SUCCEED();
+}
+
+TEST_F(X11HostBehaviour, AParentDestroyedWithKeysForItWaitingIsNoErrorForTheHost)
+{
+    X11PanelHost host(display);
+    ASSERT_TRUE(host.openEditor());
+    FakeInput input;
+    input.moveTo(20, 20);
+    input.click(kPrimary);
+    host.idle();
+    // The keys wait in the editor's queue; passing them on meets the parent gone.
+    input.tapKey("Escape");
+    input.key("Shift_L", true);
+    host.destroyParent();
+    host.idle(2);
+    input.key("Shift_L", false);
+    input.tapKey("space");
+    host.idle(2);
     host.closeEditor();
     host.closeEffect();
     SUCCEED();

@@ -16,6 +16,11 @@
 namespace {
 constexpr intptr kHostVersion = 2400;
 constexpr unsigned long kParentBackground = 0x00FF00;
+constexpr long kParentEvents = StructureNotifyMask;
+constexpr long kKeyEvents = KeyPressMask | KeyReleaseMask;
+// Polls for events another client makes: short sleeps, and a bound that only ends a failing test.
+constexpr auto kPollSleep = std::chrono::milliseconds(5);
+constexpr int kPollLimit = 1000;
 thread_local X11PanelHost* constructingHost = nullptr;
 
 PanelPixel toPixel(unsigned long value)
@@ -136,7 +141,7 @@ X11PanelHost::X11PanelHost(Display* display_, std::shared_ptr<PluginLibrary> lib
     // manager to move it).
     XSetWindowAttributes attributes = {};
     attributes.background_pixel = kParentBackground;
-    attributes.event_mask = StructureNotifyMask;
+    attributes.event_mask = kParentEvents;
     parentWindow = XCreateWindow(display, DefaultRootWindow(display), 0, 0,
                                  static_cast<unsigned int>(editorSize.width),
                                  static_cast<unsigned int>(editorSize.height), 0, CopyFromParent, InputOutput, CopyFromParent,
@@ -250,6 +255,47 @@ Window X11PanelHost::inputFocus() const
 void X11PanelHost::focusParent()
 {
     XSetInputFocus(display, parentWindow, RevertToParent, CurrentTime);
+    XSync(display, False);
+}
+
+void X11PanelHost::listenForKeys()
+{
+    XSelectInput(display, parentWindow, kParentEvents | kKeyEvents);
+    XSync(display, False);
+}
+
+std::vector<ParentKey> X11PanelHost::keysAtParent(const char* lastKey)
+{
+    std::vector<ParentKey> keys;
+    const std::string last(lastKey);
+    for (int poll = 0; poll < kPollLimit; ++poll) {
+        XSync(display, False);
+        XEvent event;
+        while (XCheckWindowEvent(display, parentWindow, kKeyEvents, &event)) {
+            const XKeyEvent& key = event.xkey;
+            const char* name = XKeysymToString(XLookupKeysym(&event.xkey, 0));
+            keys.push_back({name != nullptr ? name : "", key.type == KeyPress, key.send_event != 0, key.subwindow,
+                            key.x, key.y, key.state});
+            if (!keys.back().pressed && keys.back().key == last)
+                return keys;
+        }
+        std::this_thread::sleep_for(kPollSleep);
+    }
+    return {};
+}
+
+void X11PanelHost::sendKeyToEditor(const char* name, bool pressed)
+{
+    const Window editor = editorWindow();
+    XEvent event = {};
+    event.xkey.type = pressed ? KeyPress : KeyRelease;
+    event.xkey.display = display;
+    event.xkey.window = editor;
+    event.xkey.root = DefaultRootWindow(display);
+    event.xkey.time = CurrentTime;
+    event.xkey.same_screen = True;
+    event.xkey.keycode = XKeysymToKeycode(display, XStringToKeysym(name));
+    XSendEvent(display, editor, False, pressed ? KeyPressMask : KeyReleaseMask, &event);
     XSync(display, False);
 }
 

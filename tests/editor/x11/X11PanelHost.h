@@ -69,6 +69,19 @@ WindowPlace windowPlace(Display* display, Window window);
 // would; lets go of them at once.
 bool inputGrabbable(Display* display);
 
+// A key event the host's parent window received.
+struct ParentKey {
+    // The key's symbol name ("Escape", "space", "a").
+    std::string key;
+    bool pressed;
+    // Sent by a client (the plug-in) rather than by the server.
+    bool sent;
+    Window subwindow;
+    int x;
+    int y;
+    unsigned int state;
+};
+
 struct EditorSize {
     int width;
     int height;
@@ -105,6 +118,13 @@ public:
     // The window with the keyboard focus, and a host taking it back for its parent.
     Window inputFocus() const;
     void focusParent();
+    // From now on the parent hears the key events that reach it, as a host's window does.
+    void listenForKeys();
+    // The key events the parent received since the last call, up to and with the release of
+    // lastKey, which the test types last; empty when that release never comes.
+    std::vector<ParentKey> keysAtParent(const char* lastKey);
+    // A host forwarding one of its keys to the editor's window, as another program's event.
+    void sendKeyToEditor(const char* name, bool pressed);
     PanelPixel pixel(int x, int y) const;
     std::vector<PanelPixel> pixels(int left, int top, int right, int bottom) const;
 

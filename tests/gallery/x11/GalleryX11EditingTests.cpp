@@ -129,9 +129,12 @@ TEST_F(X11GalleryEditing, TheFieldOpensOverTheEditAndEndsOnReturnEscapeAndAClick
     EXPECT_EQ(gallery->inputFocus(), field);
     EXPECT_EQ(windowName(display, field), kTextEditStart);
 
+    gallery->listenForKeys();
     type("typed");
     tap("Return");
     EXPECT_TRUE(fields().empty());
+    tap("F2");
+    EXPECT_EQ(gallery->keysAtParent("F2").size(), 2u) << "the field's keys stay with it; F2 on the page goes to the host";
     EXPECT_NE(echo(), echoAtStart) << "the echo shows the new text";
     EXPECT_EQ(textHeld(), "typed");
 
