@@ -117,11 +117,7 @@ public:
         const uint32 changes = source->changeCount();
         if (__builtin_expect(changes == seenChanges, 1))
             return true;
-        seenChanges = changes;
-        const GroupSettings& settings = source->read();
-        left = Constants<Lanes>(settings.channel[0], settings.output);
-        right = Constants<Lanes>(settings.channel[1], settings.output);
-        bounding = boundingOf(settings);
+        *this = GroupConstants(*source, changes, source->read());
         return bounding == current;
     }
 
