@@ -94,14 +94,19 @@ bool waitForHighlight(HMENU menu)
     return pollFor([menu] { return highlightedItem(menu) >= 0; });
 }
 
-// Twice round the menu at most: a press may land before the menu shows the last one's effect.
+// One press at a time, each awaited until another item is highlighted. The menu clears the old
+// item before it marks the new one, so a read in between sees none; taking that for the press's
+// effect would send the next press early, and it would land after the item was reached.
 bool highlightItem(HMENU menu, int position)
 {
     const int presses = 2 * GetMenuItemCount(menu) + 2;
     for (int press = 0; press < presses && highlightedItem(menu) != position; ++press) {
         const int before = highlightedItem(menu);
         pressKey(VK_DOWN);
-        pollFor([&] { return highlightedItem(menu) != before; });
+        pollFor([&] {
+            const int now = highlightedItem(menu);
+            return now >= 0 && now != before;
+        });
     }
     return highlightedItem(menu) == position;
 }
