@@ -107,7 +107,7 @@ public:
             effect->processReplacing(inputs, outputs, frames);
         else if (contender == kTight)
             tight({{inputs[0], inputs[1]}, {outputs[0], outputs[1]}, kChannels}, frames,
-                  EffectSettings(shapers[0], shapers[1], output, changes, processingSettings).read());
+                  tightSettings.read());
         else
             processReference(inputs, outputs, frames);
     }
@@ -128,7 +128,7 @@ private:
     kestrovanel shapers[kChannels];
     std::atomic<float> output{1.0f};
     std::atomic<uint32> changes{0};
-    SettingsCache processingSettings;
+    const EffectSettings tightSettings{shapers[0], shapers[1], output, changes};
 };
 
 // A stereo stream of random samples; a streamed feed hands out its next block each time, a

@@ -1,47 +1,36 @@
 // The settings the effect's block shaper follows group by group: both waveshapers and the
-// Output level, and the count of changes the effect bumps after writing any of them. Not
-// virtual, so the check is one load inlined into the vector loop.
+// Output level, the count of changes the effect bumps after writing any of them, and the audio
+// thread's cache of what it last read. Not virtual, so the check is one load inlined into the
+// vector loop.
 #pragma once
 
 #include "BlockShaper.h"
+#include "Inlining.h"
 #include "Waveshaper.h"
 
 #include <atomic>
 
+class EffectSettings;
+
 // What the audio thread last read, with the change count it read it at, and the input bound of
-// the last shape factor. Only the audio thread uses it: a block that starts with an unmoved count
-// takes the record as it stands, and the bound is looked for only when the Amount changes, so it
-// never belongs to another factor than the one read with it (one entry serves both channels,
-// which share the Amount).
+// the last shape factor. A block that starts with an unmoved count takes the record as it
+// stands, and the bound is looked for only when the Amount changes, so it never belongs to
+// another factor than the one read with it (one entry serves both channels, which share the
+// Amount).
 class SettingsCache {
 public:
-    template <class ReadNow>
-    const GroupSettings& recordAt(uint32 changes, ReadNow readNow)
+    KV_INLINE const GroupSettings& recordAt(uint32 changes, const EffectSettings& source)
     {
         if (!filled || changes != recordChanges)
-            refill(changes, readNow);
+            refill(changes, source);
         return record;
     }
 
-    double boundOf(double shapeFactor)
-    {
-        if (shapeFactor != boundFactor) {
-            boundFactor = shapeFactor;
-            bound = upperInputBound(shapeFactor);
-        }
-        return bound;
-    }
-
 private:
-    // Out of line, so the block shaper takes the record from memory on either way and broadcasts
+    // Out of line, so the block shaper takes the record from memory either way and broadcasts
     // each value straight from there.
-    template <class ReadNow>
-    __attribute__((noinline)) void refill(uint32 changes, ReadNow readNow)
-    {
-        record = readNow();
-        recordChanges = changes;
-        filled = true;
-    }
+    void refill(uint32 changes, const EffectSettings& source);
+    double boundOf(double shapeFactor);
 
     GroupSettings record{};
     uint32 recordChanges = 0;
@@ -53,34 +42,27 @@ private:
 class EffectSettings {
 public:
     EffectSettings(const kestrovanel& leftShaper, const kestrovanel& rightShaper, const std::atomic<float>& outputLevel,
-                   const std::atomic<uint32>& changes, SettingsCache& audioThreadCache)
-        : left(leftShaper), right(rightShaper), output(outputLevel), changeCounter(changes), cache(audioThreadCache)
+                   const std::atomic<uint32>& changes)
+        : left(leftShaper), right(rightShaper), output(outputLevel), changeCounter(changes)
     {
     }
 
     // Acquire pairs with the writer's release increment: after a new count, read sees at least
     // the values written before it.
-    uint32 changeCount() const { return changeCounter.load(std::memory_order_acquire); }
+    KV_INLINE uint32 changeCount() const { return changeCounter.load(std::memory_order_acquire); }
 
     // The count is taken before the values, so a change landing in between shows as a new count
     // at the next read.
-    const GroupSettings& read() const
-    {
-        return cache.recordAt(changeCount(), [this] {
-            return GroupSettings{{shaperSettings(left), shaperSettings(right)}, output.load(std::memory_order_relaxed)};
-        });
-    }
+    KV_INLINE const GroupSettings& read() const { return cache.recordAt(changeCount(), *this); }
+
+    const kestrovanel& shaper(int32 channel) const { return channel == 0 ? left : right; }
+    float outputLevel() const { return output.load(std::memory_order_relaxed); }
 
 private:
-    ShaperSettings shaperSettings(const kestrovanel& shaper) const
-    {
-        const double shapeFactor = shaper.getShapeFactor();
-        return {shaper.getGain(), shapeFactor, cache.boundOf(shapeFactor)};
-    }
-
     const kestrovanel& left;
     const kestrovanel& right;
     const std::atomic<float>& output;
     const std::atomic<uint32>& changeCounter;
-    SettingsCache& cache;
+    // Only the audio thread reads settings through this object, so it alone touches the cache.
+    mutable SettingsCache cache;
 };

@@ -51,6 +51,7 @@ KestrovanelVst::KestrovanelVst(audioMasterCallback hostCallback, BlockShaperProc
       gainLinear(0.0f),
       amountPercent(0.0f),
       settingsChanges(0),
+      processingSettings(*leftShaper, *rightShaper, outputParam, settingsChanges),
       blockShaper(shaper)
 {
     // The base deletes its editor.
@@ -200,5 +201,5 @@ void KestrovanelVst::processReplacing(float** inputs, float** outputs, int32 sam
         return;
     const bool stereo = outputs[1] != nullptr;
     const StereoBuffers buffers{{inputs[0], stereo ? inputs[1] : nullptr}, {outputs[0], outputs[1]}, stereo ? 2 : 1};
-    blockShaper(buffers, sampleFrames, EffectSettings(*leftShaper, *rightShaper, outputParam, settingsChanges, processingSettings));
+    blockShaper(buffers, sampleFrames, processingSettings);
 }

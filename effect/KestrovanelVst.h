@@ -57,6 +57,6 @@ private:
     // Bumped after every write of a setting processing reads, so the block shaper can tell in one
     // load whether anything changed since its last group.
     std::atomic<uint32> settingsChanges;
-    SettingsCache processingSettings;
+    const EffectSettings processingSettings;
     const BlockShaperProc blockShaper;
 };

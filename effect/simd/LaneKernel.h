@@ -4,14 +4,16 @@
 #pragma once
 
 #include "BlockShaper.h"
+#include "Inlining.h"
 
 #include <cmath>
 
 // Everything below is inlined into the one function per width and settings source (but for the
 // out-of-line loop of settings the effect never has), so a block costs one call (and on 64-bit
-// Windows one save of the callee-saved vector registers).
-#define KV_INLINE inline __attribute__((always_inline))
-
+// Windows one save of the callee-saved vector registers). It is local to each including file,
+// like the lanes: code built for a wider set must never serve a caller on a narrower processor,
+// as a shared copy of an inline function could.
+namespace {
 namespace lanekernel {
 
 // Where the output is clamped, an infinite g would make the denominator infinite (or NaN, times a
@@ -204,3 +206,4 @@ KV_INLINE void shapeBlock(const StereoBuffers& buffers, int32 frames, const Sour
 }
 
 } // namespace lanekernel
+} // namespace
