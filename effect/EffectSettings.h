@@ -53,7 +53,9 @@ public:
 
     // The count is taken before the values, so a change landing in between shows as a new count
     // at the next read.
-    KV_INLINE const GroupSettings& read() const { return cache.recordAt(changeCount(), *this); }
+    KV_INLINE const GroupSettings& read() const { return readAt(changeCount()); }
+    // The values as read at or after changes, a count answered by changeCount.
+    KV_INLINE const GroupSettings& readAt(uint32 changes) const { return cache.recordAt(changes, *this); }
 
     const kestrovanel& shaper(int32 channel) const { return channel == 0 ? left : right; }
     float outputLevel() const { return output.load(std::memory_order_relaxed); }

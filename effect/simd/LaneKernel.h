@@ -4,6 +4,7 @@
 #pragma once
 
 #include "BlockShaper.h"
+#include "EffectSettings.h"
 #include "Inlining.h"
 
 #include <cmath>
@@ -101,6 +102,18 @@ KV_INLINE void shapeChannel(const float* input, float* output, int32 count, cons
         shapeTail<bounding>(input + vectorFrames, output + vectorFrames, count - vectorFrames, constants);
 }
 
+// The settings as of a change count the kernel has just taken: the effect's cache is keyed by it,
+// another source reads what it holds now.
+KV_INLINE const GroupSettings& readAt(const EffectSettings& settings, uint32 changes)
+{
+    return settings.readAt(changes);
+}
+
+KV_INLINE GroupSettings readAt(const GroupSettingsSource& settings, uint32)
+{
+    return settings.read();
+}
+
 // Asks for the change count every group of frames and reads the settings and rebuilds the
 // vectors only when it moved: one load and a compare on the integer side, which the vector loop
 // leaves idle.
@@ -119,7 +132,7 @@ public:
         const uint32 changes = source->changeCount();
         if (__builtin_expect(changes == seenChanges, 1))
             return true;
-        *this = GroupConstants(*source, changes, source->read());
+        *this = GroupConstants(*source, changes);
         return bounding == current;
     }
 
@@ -131,7 +144,7 @@ public:
 
 private:
     KV_INLINE GroupConstants(const Source& settingsSource, uint32 changes)
-        : GroupConstants(settingsSource, changes, settingsSource.read())
+        : GroupConstants(settingsSource, changes, readAt(settingsSource, changes))
     {
     }
 
