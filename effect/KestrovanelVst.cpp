@@ -4,6 +4,7 @@
 #include "EffectSettings.h"
 #include "kestrovanelGui.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -199,7 +200,11 @@ void KestrovanelVst::processReplacing(float** inputs, float** outputs, int32 sam
 {
     if (sampleFrames <= 0 || inputs == nullptr || outputs == nullptr || inputs[0] == nullptr || outputs[0] == nullptr)
         return;
-    const bool stereo = outputs[1] != nullptr;
-    const StereoBuffers buffers{{inputs[0], stereo ? inputs[1] : nullptr}, {outputs[0], outputs[1]}, stereo ? 2 : 1};
+    // A second output without a second input is a silent channel, and silence shapes to silence.
+    if (outputs[1] != nullptr && inputs[1] == nullptr)
+        std::fill_n(outputs[1], sampleFrames, 0.0f);
+    const bool stereo = outputs[1] != nullptr && inputs[1] != nullptr;
+    const StereoBuffers buffers{{inputs[0], stereo ? inputs[1] : nullptr}, {outputs[0], stereo ? outputs[1] : nullptr},
+                                stereo ? 2 : 1};
     blockShaper(buffers, sampleFrames, processingSettings);
 }

@@ -100,6 +100,19 @@ TEST_F(Processing, NullSecondOutputProcessesChannelZeroOnly)
         EXPECT_TRUE(sameBits(sample, ReferenceOverdrive{0.5f, 0.5f, 1.0f}.sample(0.01f)));
 }
 
+// A host that leaves the second input out still gets a defined second output: silence.
+TEST_F(Processing, NullSecondInputGivesASilentSecondChannel)
+{
+    StereoBlock block(8);
+    block.in[0].assign(8, 0.01f);
+    float* inputs[2] = {block.in[0].data(), nullptr};
+    host.process(inputs, block.outputPointers(), 8);
+    for (float sample : block.out[0])
+        EXPECT_TRUE(sameBits(sample, ReferenceOverdrive{0.5f, 0.5f, 1.0f}.sample(0.01f)));
+    for (float sample : block.out[1])
+        EXPECT_TRUE(sameBits(sample, 0.0f));
+}
+
 TEST_F(Processing, EmptyAndNegativeBlocksTouchNothing)
 {
     StereoBlock block(4);
