@@ -18,7 +18,10 @@ constexpr int kRounds = 15;
 // A busy machine can slow a whole measurement; only a slowdown every attempt sees counts.
 constexpr int kAttempts = 3;
 constexpr double kAllowedSlowdown = 1.5;
-// An attempt ends early once its rounds have taken this long, so a plug-in many times slower on
+// An attempt runs rounds for at least this long, so that for a plug-in with little work per
+// block its fastest rounds are spread beyond a short busy spell of the machine...
+constexpr double kAttemptMinimumSeconds = 0.1;
+// ... and ends early once its rounds have taken this long, so a plug-in many times slower on
 // subnormal input (hundreds of times, where every such operation takes a microcode assist) is
 // reported with its slowdown well inside the check's time limit instead of timing out.
 constexpr double kAttemptSeconds = 2.0;
@@ -52,7 +55,7 @@ double slowdown(FedInstance& normal, FedInstance& subnormal)
     double fastestNormal = 1e30;
     double fastestSubnormal = 1e30;
     double spent = 0.0;
-    for (int round = 0; round < kRounds && spent < kAttemptSeconds; ++round) {
+    for (int round = 0; (round < kRounds || spent < kAttemptMinimumSeconds) && spent < kAttemptSeconds; ++round) {
         const double normalSeconds = normal.roundSeconds();
         const double subnormalSeconds = subnormal.roundSeconds();
         fastestNormal = std::min(fastestNormal, normalSeconds);
